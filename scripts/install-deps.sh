@@ -7,7 +7,7 @@ packages=(
     build-essential cmake ninja-build clang clang-14 libclang-rt-14-dev clang-format
     libgtest-dev libgmock-dev libbenchmark-dev
     nlohmann-json3-dev libcli11-dev libcurl4-openssl-dev
-    qt6-base-dev qt6-base-dev-tools libqt6svg6-dev qt6-translations-l10n
+    qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-translations-l10n
     fonts-liberation2 xvfb xauth poppler-utils python3 python3-pyftpdlib
 )
 
