@@ -1,0 +1,1 @@
+#include "units/preferences_store.h"
