@@ -299,7 +299,9 @@ void LegacyStreamScanner::readArray(std::uint8_t type, int depth, bool elementsF
         if (length < 0) {
             throw Malformed();
         }
-        elements = std::min<std::int64_t>(elements * length, std::int64_t{1} << 40);
+        // Saturate: the element loop below ends at the end of the bytes anyway.
+        constexpr std::int64_t kCap = std::int64_t{1} << 40;
+        elements = (length != 0 && elements > kCap / length) ? kCap : elements * length;
     }
     if (arrayType >= 3) {
         for (std::int32_t i = 0; i < rank; ++i) {

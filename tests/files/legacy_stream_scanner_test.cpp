@@ -1,5 +1,6 @@
 #include "files/legacy_stream_scanner.h"
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <map>
@@ -120,6 +121,24 @@ TEST(LegacyStreamScanner, ReadsLongLengthsAndStringReferences) {
     EXPECT_EQ(members[0].text, title);
     EXPECT_EQ(members[1].fullName, "Z.Cls.B");
     EXPECT_EQ(members[1].text, title);
+}
+
+}  // namespace
+
+namespace {
+
+// Inputs that once made a fuzzer fail: each must scan without fault (the sanitizer build checks
+// the memory and arithmetic).
+TEST(LegacyStreamScanner, ReplaysFuzzFindings) {
+    const std::filesystem::path dir = std::string(ZELK_TEST_DATA_DIR) + "/fuzz/legacy";
+    int count = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(dir)) {
+        SCOPED_TRACE(entry.path().string());
+        const std::string bytes = readBytes(entry.path().string());
+        EXPECT_LE(files::LegacyStreamScanner(bytes).Scan().size(), bytes.size());
+        ++count;
+    }
+    EXPECT_GT(count, 0);
 }
 
 }  // namespace
