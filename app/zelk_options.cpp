@@ -1,5 +1,7 @@
 #include "app/zelk_options.h"
 
+#include "units/preferences_store.h"
+
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -8,14 +10,12 @@
 #include <string>
 #include <string_view>
 
-#include "units/preferences_store.h"
-
 namespace app {
 
 const char* const kZelkOptionsKeys[12] = {
-    "TargetRateIncrement", "SPMIncrement",         "NumberOfTimeSteps", "dxMaximum",
+    "TargetRateIncrement",     "SPMIncrement",         "NumberOfTimeSteps",    "dxMaximum",
     "MinimumNumberOfElements", "TotalSinkerBarWeight", "FluidSpecificGravity", "TubingPressure",
-    "CasingPressure",      "DampingFactor",        "UnitEfficiency",    "PumpEfficiency"};
+    "CasingPressure",          "DampingFactor",        "UnitEfficiency",       "PumpEfficiency"};
 
 namespace {
 
@@ -75,7 +75,9 @@ void readInto(const units::PreferencesStore& store, const char* key, double& fie
     }
 }
 
-double efficiencyOr95(double value) { return (value < 1.0 || value > 100.0) ? 95.0 : value; }
+double efficiencyOr95(double value) {
+    return (value < 1.0 || value > 100.0) ? 95.0 : value;
+}
 
 }  // namespace
 
@@ -157,9 +159,8 @@ ZelkOptions ZelkOptions::RoundedForRun() const {
 }
 
 bool ZelkOptions::operator==(const ZelkOptions& other) const {
-    return targetRateIncrement == other.targetRateIncrement &&
-           spmIncrement == other.spmIncrement && numberOfTimeSteps == other.numberOfTimeSteps &&
-           dxMaximum == other.dxMaximum &&
+    return targetRateIncrement == other.targetRateIncrement && spmIncrement == other.spmIncrement &&
+           numberOfTimeSteps == other.numberOfTimeSteps && dxMaximum == other.dxMaximum &&
            minimumNumberOfElements == other.minimumNumberOfElements &&
            defaultTotalSinkerBarWeight == other.defaultTotalSinkerBarWeight &&
            defaultFluidSpecificGravity == other.defaultFluidSpecificGravity &&

@@ -1,10 +1,10 @@
 // Feeds arbitrary bytes to the dynamometer card reader.
+#include "files/dyn_file_reader.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <sstream>
 #include <string>
-
-#include "files/dyn_file_reader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));

@@ -1,9 +1,9 @@
 // Feeds arbitrary bytes to the legacy binary design file scanner.
+#include "files/legacy_stream_scanner.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
-
-#include "files/legacy_stream_scanner.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);

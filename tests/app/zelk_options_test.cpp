@@ -1,10 +1,10 @@
 #include "app/zelk_options.h"
 
+#include "units/preferences_store.h"
+
 #include <string>
 
 #include <gtest/gtest.h>
-
-#include "units/preferences_store.h"
 
 namespace {
 
