@@ -1,5 +1,6 @@
 #include "files/design_file.h"
 
+#include "app/version.h"
 #include "app/zelk_options.h"
 #include "engine/design_case.h"
 #include "files/lenient_number.h"
@@ -14,10 +15,6 @@
 #include <random>
 #include <sstream>
 #include <system_error>
-
-#ifndef ZELK_VERSION_TEXT
-#error "ZELK_VERSION_TEXT must name the program version"
-#endif
 
 namespace files {
 namespace {
@@ -51,7 +48,7 @@ std::filesystem::path temporaryPathBeside(const std::filesystem::path& target) {
 }  // namespace
 
 const std::string& ProgramFileVersion() {
-    static const std::string version = ZELK_VERSION_TEXT;
+    static const std::string version = app::fileVersionText();
     return version;
 }
 
