@@ -63,7 +63,7 @@ CZelkDlg::CZelkDlg(CZelkApp& application, QWidget* parent)
     right->setObjectName(QStringLiteral("resultArea"));
     right->addWidget(m_pictures);
     right->addWidget(m_results);
-    right->setMinimumWidth(640);
+    right->setMinimumWidth(600);
     auto* row = new QHBoxLayout(content);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(0);
@@ -84,7 +84,7 @@ CZelkDlg::CZelkDlg(CZelkApp& application, QWidget* parent)
     setWindowFlags(Qt::Window | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
     setWindowIcon(QIcon(QStringLiteral(":/images/zelk.png")));
     setSizeGripEnabled(true);
-    resize(1260, 790);
+    resize(1440, 860);
 
     createDataObjects();
     bindControls();
