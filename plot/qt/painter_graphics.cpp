@@ -95,6 +95,13 @@ PainterGraphics::PainterGraphics(QPainter& painter, double deviceScale, bool pri
     m_painter.setRenderHint(QPainter::Antialiasing, true);
     m_painter.setRenderHint(QPainter::TextAntialiasing, true);
     m_painter.setRenderHint(QPainter::SmoothPixmapTransform, printedPage);
+    if (!printedPage) {
+        // Raster pixels have their centres at half coordinates; shifting by half a pixel puts
+        // one-pixel lines at whole coordinates exactly on a pixel row, so axes, ticks, grids and
+        // borders come out crisp instead of smeared over two rows.
+        m_painter.translate(0.5, 0.5);
+    }
+    m_baseTransform = m_painter.worldTransform();
 }
 
 PainterGraphics::~PainterGraphics() {

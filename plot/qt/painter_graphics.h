@@ -6,6 +6,7 @@
 
 #include <QFont>
 #include <QPainter>
+#include <QTransform>
 
 namespace plot {
 
@@ -67,6 +68,7 @@ private:
     QPainter& m_painter;
     double m_deviceScale;
     bool m_printedPage;
+    QTransform m_baseTransform;
 };
 
 }  // namespace plot

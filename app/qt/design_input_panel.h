@@ -1,0 +1,103 @@
+#pragma once
+
+#include <QWidget>
+
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace app {
+
+class CCalculateButton;
+
+/// The design-input half of the main window: every input of a design with its label, preset
+/// list and unit label, the three calculator links, the tool button, the calculate-from choice
+/// with its step buttons and the Calculate button. It holds no design logic; the window reads and
+/// writes the controls and reacts to their signals.
+class DesignInputPanel : public QWidget {
+    Q_OBJECT
+public:
+    explicit DesignInputPanel(QWidget* parent = nullptr);
+
+    /// Reloads every label from the string table.
+    void retranslate();
+    /// Shows the fiberglass controls (rod type 1) or the API rod controls (rod type 0).
+    void showRodType(int rodType);
+    /// Enables the stroke-rate or the target-rate controls.
+    void enableCalculateFrom(int calculateFrom);
+    /// Enables the pump intake pressure edit, or the reservoir pressure and productivity index.
+    void enablePressureSource(int source);
+    /// Sets the unit symbol shown beside a unit-aware input.
+    void setUnitLabel(QWidget* input, const QString& symbol);
+
+    int rodType() const;
+    int calculateFrom() const;
+    int pressureSource() const;
+
+    QLineEdit* title;
+    QComboBox* unitType;
+    QComboBox* pumpDepth;
+    QComboBox* strokeLength;
+    QComboBox* pumpDiameter;
+    QComboBox* tubingSize;
+    QCheckBox* anchoredTubing;
+    QRadioButton* steelRods;
+    QRadioButton* fiberglassRods;
+    QComboBox* rodNumber;
+    QComboBox* rodGrade;
+    QComboBox* fiberglassSize;
+    QComboBox* steelSize;
+    QComboBox* percentFiberglass;
+    QLineEdit* sinkerBarWeight;
+    QLineEdit* fluidSpecificGravity;
+    QLineEdit* tubingPressure;
+    QLineEdit* casingPressure;
+    QLineEdit* dampingFactor;
+    QLineEdit* unitEfficiency;
+    QLineEdit* pumpEfficiency;
+    QRadioButton* pressureEntered;
+    QRadioButton* pressureFromReservoir;
+    QLineEdit* pumpIntakePressure;
+    QLineEdit* reservoirPressure;
+    QLineEdit* productivityIndex;
+    QRadioButton* fromStrokeRate;
+    QRadioButton* fromTargetRate;
+    QLineEdit* strokeRate;
+    QLineEdit* targetRate;
+    QPushButton* strokeRateDown;
+    QPushButton* strokeRateUp;
+    QPushButton* targetRateDown;
+    QPushButton* targetRateUp;
+    QPushButton* calculate;
+    CCalculateButton* fluidSpecificGravityLink;
+    CCalculateButton* sinkerBarLink;
+    CCalculateButton* slippageLink;
+    CCalculateButton* tubingAnchorTool;
+    QLabel* contactLine;
+    QLabel* emailLink;
+    QLabel* webLink;
+
+private:
+    QLabel* addLabel(int stringId);
+    QLabel* unitLabelFor(QWidget* input);
+    QWidget* withUnit(QWidget* input, const QString& symbol);
+
+    QGroupBox* m_designGroup;
+    QGroupBox* m_defaultsGroup;
+    QGroupBox* m_rodsGroup;
+    QGroupBox* m_calculateFromGroup;
+    QLabel* m_pressureExplanation;
+    QLabel* m_percentSign;
+    QLabel* m_spmLabel;
+    QList<QPair<QLabel*, int>> m_labels;
+    QList<QPair<QWidget*, QLabel*>> m_unitLabels;
+    QList<QWidget*> m_steelRows;
+    QList<QWidget*> m_fiberglassRows;
+};
+
+}  // namespace app
