@@ -1,0 +1,337 @@
+#include "engine/wave_equation.h"
+
+#include "engine/calculation_case.h"
+#include "engine/engine_constants.h"
+#include "engine/fiberglass_junction_loads.h"
+#include "engine/rod_loading.h"
+#include "engine/torque_analysis.h"
+#include "engine/validate_inputs.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace ZelkEngine {
+
+namespace {
+
+// pi x 16,500: the damping factor D scales a coefficient of 16,500 pi / (2 L) per second.
+constexpr double kDampingScale = 51836.27878423159;
+
+double minOver(const std::vector<double>& values, std::size_t first, std::size_t last) {
+    return *std::min_element(values.begin() + static_cast<std::ptrdiff_t>(first),
+                             values.begin() + static_cast<std::ptrdiff_t>(last) + 1);
+}
+
+double maxOver(const std::vector<double>& values, std::size_t first, std::size_t last) {
+    return *std::max_element(values.begin() + static_cast<std::ptrdiff_t>(first),
+                             values.begin() + static_cast<std::ptrdiff_t>(last) + 1);
+}
+
+}  // namespace
+
+TimeGrid TimeGridOf(const CalculationCase& calculationCase) {
+    const double strokeRate = calculationCase.Inputs.StrokeRate;
+    TimeGrid grid;
+    grid.m_cycles = static_cast<std::int32_t>(CycleCountOf(strokeRate));
+    grid.m_period = 60.0 / strokeRate;
+    grid.m_dt = grid.m_period / calculationCase.Settings.NTimeSteps;
+    grid.m_damping =
+        calculationCase.Settings.DampingFactor * kDampingScale * 0.5 / calculationCase.Inputs.Depth;
+    grid.m_a2 = (2.0 / grid.m_dt + 1.5 * grid.m_damping) / grid.m_dt;
+    grid.m_a1 = (5.0 / grid.m_dt + 2.0 * grid.m_damping) / grid.m_dt;
+    grid.m_a0 = (4.0 / grid.m_dt + 0.5 * grid.m_damping) / grid.m_dt;
+    return grid;
+}
+
+void SolveWaveEquation(CalculationCase& calculationCase, std::int32_t elementCount, double dx,
+                       const std::vector<double>& coupleUp, const std::vector<double>& coupleDown,
+                       const std::vector<double>& stiffness, const JunctionElement& junction,
+                       const std::vector<double>& torqueFactor, std::vector<double>& position,
+                       const std::vector<double>& positionFraction, double ap, double topArea) {
+    const ZelkInputs& in = calculationCase.Inputs;
+    ZelkSettings& set = calculationCase.Settings;
+    ZelkResults& out = calculationCase.Results;
+    const double depth = in.Depth;
+    const double stroke = in.StrokeLength;
+    const double strokeRate = in.StrokeRate;
+    const double sg = set.FluidSpGrav;
+    const double pumpEfficiency = set.PumpEfficiency;  // fraction during a calculation
+    const bool fiberglass = in.RodType == 1;
+    const std::size_t steps = static_cast<std::size_t>(set.NTimeSteps);
+    const std::size_t m = static_cast<std::size_t>(elementCount);
+
+    // 1. Pump intake pressure: from the inflow of the rate of the previous solve in PI mode.
+    double pip = set.PumpInletPressure;
+    if (set.PressureType == 1) {
+        pip = set.ReservoirPressure - ap * (pumpEfficiency * kRateFactor) * out.PumpStroke *
+                                          strokeRate / set.ProductivityIndex;
+        if (pip < set.CasingPressure) {
+            pip = set.CasingPressure;
+        }
+    }
+    set.PumpInletPressure = pip;
+
+    // 2. Fluid load on the plunger; the reported ratios keep a negative load, the model not.
+    double fo = ap * (sg * kWaterGradient * depth - pip + set.TubingPressure);
+    const double wrf = out.BuoyantRodWeight;
+    out.WrfPlusFo = fo + wrf;
+    out.FoOverSKr = fo / (out.RodSpringConstant * stroke);
+    const double level = (pip - set.CasingPressure) / (sg * kWaterGradient);
+    out.FluidLevelAbovePump = level > 0.0 ? level : 0.0;
+    if (fo < 0.0) {
+        fo = 0.0;
+    }
+    out.FluidLoad = fo;
+
+    // 3. Tubing stretch under the fluid load (none when anchored).
+    const double tubingArea = kPi / 4.0 * (in.TubingOD * in.TubingOD - in.TubingID * in.TubingID);
+    out.TubingSpringConstant = tubingArea * kTubingModulus / (12.0 * depth);
+    const double ct = in.AnchoredTubing ? 0.0 : depth / tubingArea / kTubingModulus;  // ft/lb
+
+    // 4. Sinker bars hang below the steel string and add their buoyant weight at the top.
+    const double sinkerWeight = kSinkerBarBuoyancy * set.SinkerWeight;
+
+    const TimeGrid grid = TimeGridOf(calculationCase);
+    const std::int32_t cycles = grid.m_cycles;
+    const double period = grid.m_period;
+    const double dt = grid.m_dt;
+    const double dt2 = dt * dt;
+    const double a2 = grid.m_a2;
+    const double a1 = grid.m_a1;
+    const double a0 = grid.m_a0;
+
+    // 5. Tridiagonal rows 1..M-1; only row M-1 changes with the pump state.
+    std::vector<double> lower(m, 0.0), diag(m, 0.0), upper(m, 0.0);
+    for (std::size_t j = 1; j < m; ++j) {
+        lower[j] = -coupleUp[j];
+        diag[j] = a2 + coupleUp[j] + coupleDown[j];
+        upper[j] = -coupleDown[j];
+    }
+    const std::size_t last = m - 1;
+    const double lowerBase = lower[last];
+    const double diagBase = diag[last];
+    // Forward elimination factors of the rows above the last one never change.
+    std::vector<double> pivot(m, 0.0), factor(m, 0.0);
+    for (std::size_t j = 1; j < last; ++j) {
+        pivot[j] = j == 1 ? diag[j] : diag[j] - lower[j] * factor[j - 1];
+        factor[j] = upper[j] / pivot[j];
+    }
+
+    std::vector<double> u(m + 1, 0.0), u1(m + 1, 0.0), u2(m + 1, 0.0), u3(m + 1, 0.0);
+    std::vector<double> rhs(m, 0.0), sweep(m, 0.0);
+    const std::size_t points = steps + 1;
+    std::vector<double> pumpVelocity(points, 0.0), pumpPosition(points, 0.0);
+    std::vector<double> pumpLoad(points, 0.0), rodLoad(points, 0.0);
+    std::vector<double> junctionUpper, junctionLower;
+    // Without a boundary the fiberglass reaches the pump: report its bottom element.
+    const std::size_t junctionElement =
+        junction.m_index > 0 ? static_cast<std::size_t>(junction.m_index) : m;
+    const double junctionPhi = junction.m_index > 0 ? junction.m_lowerFraction : 0.0;
+    if (fiberglass) {
+        junctionUpper.assign(points, 0.0);
+        junctionLower.assign(points, 0.0);
+    }
+
+    const double nTop1 = stiffness[1];
+    const double nTop2 = stiffness[2];
+    const double nBottom = stiffness[m];
+    const double nAbove = stiffness[m - 1];
+    const double upCoefficient = -coupleDown[last];  // multiplies u_M in row M-1
+    const double q = 2.0 * dx + 3.0 * ct * nBottom;
+
+    // Row M-1 of each state: u_M expressed by u_{M-1} and u_{M-2} folds into its lower and
+    // diagonal coefficients (fixed per state) and its right-hand side (which moves with P1, P3).
+    struct Row {
+        double m_lower;
+        double m_diag;
+        double m_pivot;  // of the last row after the forward elimination
+    };
+    auto makeRow = [&](double lo, double di) {
+        const double pivotLast = last == 1 ? di : di - lo * factor[last - 1];
+        return Row{lo, di, pivotLast};
+    };
+    const Row transferRow = makeRow(lowerBase - ct * upCoefficient * nAbove / q,
+                                    diagBase + ct * upCoefficient * (3.0 * nBottom + nAbove) / q);
+    const Row movingRow = makeRow(lowerBase - upCoefficient * nAbove / (3.0 * nBottom),
+                                  diagBase + upCoefficient * (1.0 + nAbove / (3.0 * nBottom)));
+    const double upstrokeRhs = 2.0 * dx * upCoefficient * fo / (3.0 * nBottom);
+    PumpState state = PumpState::BottomTransfer;
+    double p1 = 0.0;  // plunger rest position of BottomTransfer, ft
+    double p3 = 0.0;  // plunger rest position of TopTransfer, ft
+    double bottomRhs = 2.0 * dx * upCoefficient * p1 / q;
+    double topRhs = 2.0 * dx * upCoefficient * (p3 - ct * fo) / q;
+
+    // 6. Time stepping. No allocation from here to the end of the loops.
+    for (std::int32_t cycle = 1; cycle <= cycles; ++cycle) {
+        const bool recording = cycle == cycles;
+        for (std::size_t k = 1; k <= steps; ++k) {
+            for (std::size_t j = 1; j < m; ++j) {
+                rhs[j] = a1 * u1[j] - a0 * u2[j] + u3[j] / dt2;
+            }
+            u[0] = position[k] / 12.0;
+            rhs[1] += coupleUp[1] * u[0];
+            const double rhsBase = rhs[last];
+            for (std::size_t j = 1; j < last; ++j) {
+                sweep[j] =
+                    j == 1 ? rhs[j] / pivot[j] : (rhs[j] - lower[j] * sweep[j - 1]) / pivot[j];
+            }
+
+            double load = 0.0;
+            double uM = 0.0;
+            for (int changes = 0;; ++changes) {
+                const bool transfer =
+                    state == PumpState::BottomTransfer || state == PumpState::TopTransfer;
+                const Row& row = transfer ? transferRow : movingRow;
+                double r = rhsBase;
+                switch (state) {
+                    case PumpState::BottomTransfer:
+                        r -= bottomRhs;
+                        break;
+                    case PumpState::Upstroke:
+                        r += upstrokeRhs;
+                        break;
+                    case PumpState::TopTransfer:
+                        r -= topRhs;
+                        break;
+                    case PumpState::Downstroke:
+                        break;
+                }
+                u[last] =
+                    last == 1 ? r / row.m_pivot : (r - row.m_lower * sweep[last - 1]) / row.m_pivot;
+                for (std::size_t j = last - 1; j >= 1; --j) {
+                    u[j] = sweep[j] - factor[j] * u[j + 1];
+                }
+                const double uM1 = u[m - 1];
+                const double uM2 = u[m - 2];
+                switch (state) {
+                    case PumpState::BottomTransfer:
+                        uM =
+                            (ct * ((3.0 * nBottom + nAbove) * uM1 - nAbove * uM2) + 2.0 * dx * p1) /
+                            q;
+                        break;
+                    case PumpState::Upstroke:
+                        uM = uM1 + (uM1 - uM2) * nAbove / (3.0 * nBottom) -
+                             2.0 * dx * fo / (3.0 * nBottom);
+                        break;
+                    case PumpState::TopTransfer:
+                        uM = (2.0 * dx * p3 - ct * (2.0 * dx * fo - (3.0 * nBottom + nAbove) * uM1 +
+                                                    nAbove * uM2)) /
+                             q;
+                        break;
+                    case PumpState::Downstroke:
+                        uM = uM1 + (uM1 - uM2) * nAbove / (3.0 * nBottom);
+                        break;
+                }
+                u[m] = uM;
+                const double force =
+                    -(3.0 * nBottom * (uM - uM1) - nAbove * (uM1 - uM2)) / (2.0 * dx);
+
+                PumpState next = state;
+                switch (state) {
+                    case PumpState::BottomTransfer:
+                    case PumpState::TopTransfer:
+                        load = force;
+                        if (force > fo) {
+                            next = PumpState::Upstroke;
+                        } else if (force < 0.0) {
+                            next = PumpState::Downstroke;
+                        }
+                        break;
+                    case PumpState::Upstroke:
+                        load = fo;
+                        if (uM < u1[m]) {
+                            next = PumpState::TopTransfer;
+                        }
+                        break;
+                    case PumpState::Downstroke:
+                        load = 0.0;
+                        if (uM > u1[m]) {
+                            next = PumpState::BottomTransfer;
+                        }
+                        break;
+                }
+                if (next == state || changes == kMaxStateChangesPerStep) {
+                    break;
+                }
+                if (next == PumpState::TopTransfer) {
+                    p3 = u1[m];
+                    topRhs = 2.0 * dx * upCoefficient * (p3 - ct * fo) / q;
+                } else if (next == PumpState::BottomTransfer) {
+                    p1 = u1[m];
+                    bottomRhs = 2.0 * dx * upCoefficient * p1 / q;
+                }
+                state = next;
+            }
+
+            if (recording) {
+                pumpVelocity[k] = (3.0 * uM - 4.0 * u1[m] + u2[m]) / (2.0 * dt);
+                pumpPosition[k] = 12.0 * uM;
+                pumpLoad[k] = load;
+                double rod =
+                    wrf + (3.0 * nTop1 * (u[0] - u[1]) - nTop2 * (u[1] - u[2])) / (2.0 * dx);
+                if (!fiberglass) {
+                    rod = rod + sinkerWeight;
+                }
+                rodLoad[k] = rod;
+                if (fiberglass) {
+                    junctionUpper[k] = u[junctionElement - 1];
+                    junctionLower[k] = u[junctionElement];
+                }
+            }
+            std::swap(u3, u2);
+            std::swap(u2, u1);
+            std::swap(u1, u);
+        }
+    }
+
+    // 7. Point 0 is the same crank position as point K.
+    for (std::vector<double>* list :
+         {&pumpVelocity, &pumpPosition, &pumpLoad, &rodLoad, &position}) {
+        (*list)[0] = (*list)[steps];
+    }
+    if (fiberglass) {
+        junctionUpper[0] = junctionUpper[steps];
+        junctionLower[0] = junctionLower[steps];
+    }
+
+    // 8. Peak and minimum loads; positions measured from their lowest point.
+    const double pprl = maxOver(rodLoad, 1, steps);
+    const double mprl = minOver(rodLoad, 1, steps);
+    out.PPRL = pprl;
+    out.MPRL = mprl;
+    const double pumpLowest = minOver(pumpPosition, 1, steps);
+    for (double& value : pumpPosition) {
+        value -= pumpLowest;
+    }
+    const double surfaceLowest = minOver(position, 1, steps);
+    for (double& value : position) {
+        value -= surfaceLowest;
+    }
+
+    // 9. Net plunger stroke: the plunger travel less the tubing stretch under the fluid load.
+    const double plungerTravel = maxOver(pumpPosition, 1, steps) - minOver(pumpPosition, 1, steps);
+    const double pumpStroke = plungerTravel - ct * fo * 12.0;
+    out.PumpStroke = pumpStroke;
+    out.SpOverS = pumpStroke / (maxOver(position, 1, steps) - minOver(position, 1, steps));
+    out.ProductionRate = pumpStroke * pumpEfficiency * kRateFactor * ap * strokeRate;
+
+    // 10. Analyses of the last stroke.
+    TorqueAnalysis(calculationCase, torqueFactor, rodLoad, positionFraction, position, pprl, mprl,
+                   period);
+    CheckRodLoading(calculationCase, mprl, pprl, topArea);
+    if (fiberglass) {
+        FiberglassJunctionLoads(calculationCase, junctionPhi, dx, junctionUpper, junctionLower);
+    }
+
+    // 11. Curves of the last stroke.
+    for (double& value : pumpVelocity) {
+        value *= 12.0;
+    }
+    out.PolishedRodLoadCurve = std::move(rodLoad);
+    out.PolishedRodPositionCurve = position;
+    out.PumpLoadCurve = std::move(pumpLoad);
+    out.PumpPositionCurve = std::move(pumpPosition);
+    out.PumpVelocityCurve = std::move(pumpVelocity);
+}
+
+}  // namespace ZelkEngine
