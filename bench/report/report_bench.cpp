@@ -1,7 +1,3 @@
-#include <cstdio>
-#include <memory>
-#include <string>
-
 #include "plot/qt/render_targets.h"
 #include "report/qt/pdf_report_printer.h"
 #include "report/qt/report_image.h"
@@ -10,6 +6,10 @@
 #include "report/sucker_rod_report_mgr.h"
 #include "sample_design.h"
 #include "units/dcl_manager.h"
+
+#include <cstdio>
+#include <memory>
+#include <string>
 
 #include <QDir>
 
