@@ -285,7 +285,6 @@ DesignInputPanel::DesignInputPanel(QWidget* parent) : QWidget(parent) {
     tubingAnchorTool->setObjectName(QStringLiteral("tubingAnchorTool"));
     tubingAnchorTool->hide();
 
-    setMinimumWidth(575);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
     retranslate();
     showRodType(0);

@@ -34,6 +34,8 @@ public:
     void enablePressureSource(int source);
     /// Sets the unit symbol shown beside a unit-aware input.
     void setUnitLabel(QWidget* input, const QString& symbol);
+    /// The unit label beside an input (created on first use).
+    QLabel* unitLabelFor(QWidget* input);
 
     int rodType() const;
     int calculateFrom() const;
@@ -84,7 +86,6 @@ public:
 
 private:
     QLabel* addLabel(int stringId);
-    QLabel* unitLabelFor(QWidget* input);
     QWidget* withUnit(QWidget* input, const QString& symbol);
 
     QGroupBox* m_designGroup;
