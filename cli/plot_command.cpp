@@ -3,7 +3,6 @@
 #include "app/string_table.h"
 #include "app/window/calculation_error_text.h"
 #include "cli/exit_codes.h"
-#include "cli/file_commands.h"
 #include "engine/calculation_case.h"
 #include "engine/calculation_driver.h"
 #include "engine/zelk_calculator_exception.h"
@@ -93,7 +92,11 @@ int RunPlot(const PlotRequest& request, std::ostream& out, std::ostream& err) {
     ZelkEngine::CalculationCase calculation;
     if (!request.m_designPath.empty()) {
         std::string error;
-        if (!LoadDesignForCalculation(request.m_designPath, calculation, error)) {
+        if (!request.m_loadDesign) {
+            err << "zelk-cli: this build of plot draws only the default design\n";
+            return kExitUsage;
+        }
+        if (!request.m_loadDesign(request.m_designPath, calculation, error)) {
             err << "zelk-cli: " << error << '\n';
             return kExitUsage;
         }
@@ -125,8 +128,9 @@ int RunPlot(const PlotRequest& request, std::ostream& out, std::ostream& err) {
     return kExitSuccess;
 }
 
-void registerPlotCommand(CLI::App& app) {
+void registerPlotCommand(CLI::App& app, DesignLoader loadDesign) {
     auto request = std::make_shared<PlotRequest>();
+    request->m_loadDesign = std::move(loadDesign);
     CLI::App* command = app.add_subcommand(
         "plot", "Calculate a design (the default design without a file) and draw its plots");
     command->add_option("design", request->m_designPath,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <iosfwd>
 #include <string>
 
@@ -7,7 +8,15 @@ namespace CLI {
 class App;
 }  // namespace CLI
 
+namespace ZelkEngine {
+struct CalculationCase;
+}  // namespace ZelkEngine
+
 namespace cli {
+
+/// Reads a design file into the engine's record; false with a message when it cannot.
+using DesignLoader = std::function<bool(
+    const std::string& path, ZelkEngine::CalculationCase& calculation, std::string& error)>;
 
 /// What `zelk-cli plot` was asked to draw.
 struct PlotRequest {
@@ -15,6 +24,7 @@ struct PlotRequest {
     std::string m_cardsPath;   ///< --cards OUT.png or OUT.svg
     int m_width = 800;         ///< pixels
     int m_height = 600;
+    DesignLoader m_loadDesign;  ///< reads m_designPath; none: only the default design
 };
 
 /// Calculates the design and writes its dynamometer card plot (surface and pump card) as a
@@ -24,6 +34,7 @@ struct PlotRequest {
 int RunPlot(const PlotRequest& request, std::ostream& out, std::ostream& err);
 
 /// Adds the `plot` subcommand: [FILE.zlk] --cards OUT.png|.svg [--width N] [--height N].
-void registerPlotCommand(CLI::App& app);
+/// Design files are read with `loadDesign`.
+void registerPlotCommand(CLI::App& app, DesignLoader loadDesign = nullptr);
 
 }  // namespace cli
