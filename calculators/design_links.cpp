@@ -1,8 +1,10 @@
 #include "calculators/design_links.h"
 
 #include "calculators/fluid_specific_gravity.h"
+#include "engine/calculation_driver.h"
 
 #include <charconv>
+#include <cmath>
 #include <system_error>
 
 namespace calc {
@@ -44,6 +46,21 @@ SlippageCase SlippageCaseFromDesign(const ZelkEngine::DesignCase& design, double
     pump.m_fluidViscosity = design.m_fluidViscosity;
     pump.m_plungerLength = design.m_plungerLength;
     return pump;
+}
+
+SlippageUpdate RunSlippageUpdate(ZelkEngine::CalculationCase calculation,
+                                 const ZelkEngine::DesignCase& design, double pumpIntakePressure) {
+    SlippageUpdate update;
+    try {
+        ZelkEngine::Calculate(calculation);
+    } catch (const ZelkEngine::ZelkCalculatorException& error) {
+        update.m_error = error;
+        update.m_result.m_efficiency = std::nan("");
+        return update;
+    }
+    update.m_result = PattersonSlippage(
+        SlippageCaseFromDesign(design, pumpIntakePressure, calculation.Results.PumpDisplacement));
+    return update;
 }
 
 std::string PumpEfficiencyText(double efficiencyPercent) {

@@ -4,7 +4,9 @@
 #include "calculators/display_unit.h"
 #include "calculators/patterson_slippage.h"
 #include "calculators/sinker_bar_sizing.h"
+#include "engine/calculation_case.h"
 #include "engine/design_case.h"
+#include "engine/zelk_calculator_exception.h"
 
 #include <optional>
 #include <string>
@@ -34,6 +36,22 @@ SinkerBarUpdate ComputeSinkerBarUpdate(const ZelkEngine::DesignCase& design,
 /// The slippage inputs of a design with the pump displacement of an engine run.
 SlippageCase SlippageCaseFromDesign(const ZelkEngine::DesignCase& design, double pumpIntakePressure,
                                     double pumpDisplacement);
+
+/// The outcome of the main window's slippage update.
+struct SlippageUpdate {
+    SlippageResult m_result;                                     // valid when there is no error
+    std::optional<ZelkEngine::ZelkCalculatorException> m_error;  // the engine run failed
+
+    /// Whether the efficiency may become the design's pump efficiency; the caller's Calculate
+    /// stops when it may not.
+    bool Succeeded() const { return !m_error && IsUsablePumpEfficiency(m_result.m_efficiency); }
+};
+
+/// Runs the engine once on the case built from the window to obtain the pump displacement,
+/// then the slippage with the design's pump, fluid and plunger values and the pump intake
+/// pressure the window currently shows.
+SlippageUpdate RunSlippageUpdate(ZelkEngine::CalculationCase calculation,
+                                 const ZelkEngine::DesignCase& design, double pumpIntakePressure);
 
 /// The pump efficiency text the main window writes back ("%0.2f", no locale).
 std::string PumpEfficiencyText(double efficiencyPercent);

@@ -1,5 +1,6 @@
 #include "plot/data_area.h"
 
+#include "plot/dcl_data_area_curve_2d.h"
 #include "plot/plot.h"
 #include "plot/range.h"
 #include "plot/scale_arithmetic.h"
@@ -24,6 +25,15 @@ CDataAreaCurve2D* CDataArea::AddCurve2D(const std::string& name,
                                         std::unique_ptr<CCurveData> xSeries,
                                         std::unique_ptr<CCurveData> ySeries) {
     auto curve = std::make_unique<CDataAreaCurve2D>(name, std::move(xSeries), std::move(ySeries));
+    return static_cast<CDataAreaCurve2D*>(AddCurve(std::move(curve)));
+}
+
+CDataAreaCurve2D* CDataArea::AddDCLCurve2D(const std::string& name,
+                                           std::unique_ptr<CCurveData> xSeries,
+                                           std::unique_ptr<CCurveData> ySeries, int xCategoryRow,
+                                           int yCategoryRow) {
+    auto curve = std::make_unique<CDCLDataAreaCurve2D>(name, std::move(xSeries), std::move(ySeries),
+                                                       xCategoryRow, yCategoryRow);
     return static_cast<CDataAreaCurve2D*>(AddCurve(std::move(curve)));
 }
 

@@ -39,6 +39,10 @@ public:
     /// A plain 2D curve over the two series; the area owns it.
     CDataAreaCurve2D* AddCurve2D(const std::string& name, std::unique_ptr<CCurveData> xSeries,
                                  std::unique_ptr<CCurveData> ySeries);
+    /// A unit-aware 2D curve; the rows are the application category rows of X and Y.
+    CDataAreaCurve2D* AddDCLCurve2D(const std::string& name, std::unique_ptr<CCurveData> xSeries,
+                                    std::unique_ptr<CCurveData> ySeries, int xCategoryRow,
+                                    int yCategoryRow);
     /// Appends a curve, registers it under its name and extends the data extent.
     CDataAreaCurve* AddCurve(std::unique_ptr<CDataAreaCurve> curve);
     CDataAreaCurve* FindCurve(const std::string& name) const;

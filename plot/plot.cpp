@@ -1,5 +1,6 @@
 #include "plot/plot.h"
 
+#include "plot/dcl_axis.h"
 #include "plot/scale_arithmetic.h"
 
 #include <algorithm>
@@ -67,8 +68,9 @@ void CPlot::SetPlotAreaLayout(const CLayoutRect& layout) {
 }
 
 std::unique_ptr<CAxis> CPlot::CreateAxis(const std::string& name, CDataArea* dataArea, int dockSide,
-                                         units::CDataObject*) {
-    return std::make_unique<CAxis>(name, dataArea, dockSide);
+                                         units::CDataObject* dataObject) {
+    // Every axis is unit-aware; without a data object it shows data values as they are.
+    return std::make_unique<CDCLAxis>(name, dataArea, dockSide, dataObject);
 }
 
 CAxis* CPlot::AddAxis(const std::string& name, CDataArea* dataArea, int dockSide, bool sizeInPixels,

@@ -51,8 +51,6 @@ void AddStandardTextBlocks(CPlot& plot, const std::string& title, const std::str
 CDataAreaCurve* ReplaceCurve(CPlot& plot, const std::string& name,
                              const std::vector<double>& xValues, const std::vector<double>& yValues,
                              int xCategoryRow, int yCategoryRow) {
-    (void)xCategoryRow;
-    (void)yCategoryRow;
     CDataArea* area = plot.FindDataArea("DataArea");
     if (area == nullptr) {
         return nullptr;
@@ -67,7 +65,7 @@ CDataAreaCurve* ReplaceCurve(CPlot& plot, const std::string& name,
     for (std::size_t i = 0; i < xValues.size() && i < yValues.size(); ++i) {
         ys->Append(yValues[i], std::string());
     }
-    area->AddCurve2D(name, std::move(xs), std::move(ys));
+    area->AddDCLCurve2D(name, std::move(xs), std::move(ys), xCategoryRow, yCategoryRow);
     CDataAreaCurve* curve = area->FindCurve(name);
     if (curve == nullptr) {
         return nullptr;

@@ -15,7 +15,7 @@ out=docs/screenshots
 mkdir -p "$out"
 
 display=:$(( (RANDOM % 400) + 100 ))
-Xvfb "$display" -screen 0 1280x820x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb "$display" -screen 0 1600x900x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 work=$(mktemp -d)
 app=""
@@ -37,7 +37,7 @@ for lang in en es; do
     HOME="$home" XDG_CONFIG_HOME="$home/.config" DISPLAY="$display" "$bin" &
     app=$!
     window=$(DISPLAY="$display" timeout 20 xdotool search --sync --onlyvisible --name "Brantwick Zelk" | head -1)
-    DISPLAY="$display" xdotool windowsize "$window" 1200 800 windowmove "$window" 0 0
+    DISPLAY="$display" xdotool windowsize "$window" 1440 860 windowmove "$window" 0 0
     sleep 1.5
     DISPLAY="$display" import -window "$window" "$out/main_window_start_$lang.png"
     DISPLAY="$display" xdotool windowfocus --sync "$window" key Return

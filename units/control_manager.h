@@ -33,6 +33,7 @@ public:
 
     /// The toolkit installs this to schedule DeliverPosted soon after a deferred refresh.
     void SetPostHook(std::function<void()> hook) { m_postHook = std::move(hook); }
+    bool HasPostHook() const { return static_cast<bool>(m_postHook); }
     /// Refreshes the controls queued by deferred refreshes that are still registered.
     void DeliverPosted();
     bool HasPosted() const { return !m_posted.empty(); }

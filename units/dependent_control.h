@@ -15,6 +15,8 @@ public:
     /// then left out of refreshes and commits.
     virtual bool hasWindow() const { return true; }
     /// Validates and stores the text being edited; false when the value was refused.
+    /// True while the control shows text the user typed that is not yet stored.
+    virtual bool hasPendingEdit() const { return false; }
     virtual bool commitEdit(bool showMessages, bool beep) {
         static_cast<void>(showMessages);
         static_cast<void>(beep);

@@ -3,24 +3,38 @@
 #include "app/app_preferences.h"
 #include "app/language.h"
 #include "app/qt/about_dlg.h"
+#include "app/qt/bound_field.h"
 #include "app/qt/calculate_button.h"
 #include "app/qt/design_input_panel.h"
 #include "app/qt/help_launcher.h"
 #include "app/qt/language_change_dlg.h"
 #include "app/qt/main_menu.h"
+#include "app/qt/message_notifier.h"
 #include "app/qt/picture_panel.h"
+#include "app/qt/results_panel.h"
 #include "app/qt/ui_language.h"
 #include "app/qt/ui_text.h"
 #include "app/qt/zelk_app.h"
+#include "app/string_table.h"
 #include "app/version.h"
+#include "app/window/results_text.h"
+#include "files/lenient_number.h"
+#include "units/data_object.h"
+#include "units/dcl_manager.h"
+#include "units/unit_system.h"
+#include "units/units_manager.h"
+#include "units/user_notifier.h"
 
 #include <QAction>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollArea>
+#include <QStackedWidget>
 #include <QVBoxLayout>
 
 namespace app {
@@ -29,24 +43,35 @@ namespace {
 const QString kTubingAnchorTitle = QStringLiteral("PLOVERMANTLE");
 }
 
-CZelkDlg::CZelkDlg(CZelkApp& application, QWidget* parent) : QDialog(parent), m_app(application) {
+CZelkDlg::CZelkDlg(CZelkApp& application, QWidget* parent)
+    : QDialog(parent), m_app(application), m_notifier(std::make_unique<MessageNotifier>()) {
     setObjectName(QStringLiteral("zelkDlg"));
     // Read again here so that a window made on its own (as tests do) starts in the stored language.
     applyUiLanguage(AppPreferences(m_app.preferences()).storedLanguage());
     m_pictureNumber = m_app.stepPictureCounter();
+    units::StartUnitsLibrary("OILFIELD");
+    units::SetUserNotifier(m_notifier.get());
+    m_options = ZelkOptions::Load(m_app.preferences()).RoundedForRun();
 
     m_menu = new MainMenu(this);
     auto* content = new QWidget;
     content->setObjectName(QStringLiteral("content"));
     m_inputs = new DesignInputPanel(content);
-    m_pictures = new PicturePanel(content);
+    m_pictures = new PicturePanel;
     m_pictures->setCounter(m_pictureNumber);
-    m_pictures->setMinimumWidth(540);
+    m_results = new ResultsPanel;
+    m_inputs->placeResultsList(m_results->resultsList());
+    auto* right = new QStackedWidget(content);
+    right->setObjectName(QStringLiteral("resultArea"));
+    right->addWidget(m_pictures);
+    right->addWidget(m_results);
+    right->setMinimumWidth(600);
     auto* row = new QHBoxLayout(content);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(0);
     row->addWidget(m_inputs);
-    row->addWidget(m_pictures, 1);
+    row->addWidget(right, 1);
+    content->setMinimumHeight(720);
 
     m_scroll = new QScrollArea(this);
     m_scroll->setObjectName(QStringLiteral("scrollArea"));
@@ -59,56 +84,139 @@ CZelkDlg::CZelkDlg(CZelkApp& application, QWidget* parent) : QDialog(parent), m_
     layout->addWidget(m_scroll);
 
     setWindowFlags(Qt::Window | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
+    setWindowIcon(QIcon(QStringLiteral(":/images/zelk.png")));
     setSizeGripEnabled(true);
-    resize(1180, 760);
+    resize(1440, 860);
+
+    createDataObjects();
+    bindControls();
+    applyUnitSystem(units::ReadUnitSystem(m_app.preferences()));
+    fillControlsFromDesign(m_design);
+    applyNewDesignDefaults();
     m_menu->setTubingAnchorVisible(false);
     connectCommands();
     retranslate();
-    refreshMenuState();
+    hideResults();
 }
 
 CZelkDlg::~CZelkDlg() {
     // Stored only now, so a run that ends abnormally keeps the previous language.
     m_app.writeLanguage();
+    if (units::GetUserNotifier() == m_notifier.get()) {
+        units::SetUserNotifier(nullptr);
+    }
+    // The fields refer to the data objects; both go with the window.
+    for (BoundField* field : m_fields) {
+        delete field;
+    }
+    m_fields.clear();
 }
 
 void CZelkDlg::connectCommands() {
     connect(m_menu->fileNew, &QAction::triggered, this, &CZelkDlg::onFileNew);
+    connect(m_menu->fileOpen, &QAction::triggered, this, &CZelkDlg::onFileOpen);
+    connect(m_menu->fileSave, &QAction::triggered, this, &CZelkDlg::onFileSave);
     connect(m_menu->fileExit, &QAction::triggered, this, &QDialog::reject);
     connect(m_menu->languages, &QAction::triggered, this, &CZelkDlg::onLanguages);
     connect(m_menu->helpWithZelk, &QAction::triggered, this, &CZelkDlg::onHelp);
     connect(m_menu->aboutZelk, &QAction::triggered, this, &CZelkDlg::onAbout);
     connect(m_inputs->title, &QLineEdit::textChanged, this, &CZelkDlg::onTitleChanged);
+    connect(m_inputs->calculate, &QPushButton::clicked, this, [this] { calculate(); });
+    connect(m_inputs->strokeRateDown, &QPushButton::clicked, this,
+            [this] { onStrokeRateStep(-1); });
+    connect(m_inputs->strokeRateUp, &QPushButton::clicked, this, [this] { onStrokeRateStep(1); });
+    connect(m_inputs->targetRateDown, &QPushButton::clicked, this,
+            [this] { onTargetRateStep(-1); });
+    connect(m_inputs->targetRateUp, &QPushButton::clicked, this, [this] { onTargetRateStep(1); });
+    connect(m_inputs->fromStrokeRate, &QRadioButton::toggled, this,
+            [this] { m_inputs->enableCalculateFrom(m_inputs->calculateFrom()); });
+    connect(m_inputs->pressureEntered, &QRadioButton::toggled, this,
+            [this] { m_inputs->enablePressureSource(m_inputs->pressureSource()); });
+    connect(m_inputs->steelRods, &QRadioButton::toggled, this,
+            [this] { onRodTypeChanged(m_inputs->rodType()); });
+    connect(m_inputs->pumpEfficiency, &QLineEdit::textEdited, this,
+            &CZelkDlg::onPumpEfficiencyEdited);
+    connect(m_inputs->pumpEfficiency, &QLineEdit::textChanged, this, [this](const QString& text) {
+        const bool isRed = results::isPumpEfficiencyRed(files::lenientNumber(fromQString(text)));
+        QPalette colours = m_inputs->pumpEfficiency->palette();
+        colours.setColor(QPalette::Text, isRed ? Qt::red : Qt::black);
+        m_inputs->pumpEfficiency->setPalette(colours);
+    });
+    // Typing a value by hand takes it away from its calculator.
+    connect(m_inputs->sinkerBarWeight, &QLineEdit::textEdited, this, [this] { setLink(1, false); });
+    connect(m_inputs->fluidSpecificGravity, &QLineEdit::textEdited, this,
+            [this] { setLink(0, false); });
 }
 
 void CZelkDlg::retranslate() {
     setWindowTitle(uiFormat(172, {shortVersionText()}));
     m_menu->retranslate();
     m_inputs->retranslate();
-    m_pictures->update();
+    m_results->retranslate();
+    const std::pair<const char*, int> descriptions[] = {
+        {"m_pDataObjSinkerBarWeight", 117},    {"m_pDataObjFluidSpecificGravity", 118},
+        {"m_pDataObjTubingPressure", 119},     {"m_pDataObjCasingPressure", 120},
+        {"m_pDataObjPumpIntakePressure", 122}, {"m_pDataObjReservoirPressure", 133},
+        {"m_pDataObjProductivityIndex", 134},  {"m_pDataObjTargetRate", 127},
+        {"m_pDataObjPumpDepth", 136},          {"m_pDataObjStrokeLength", 106},
+        {"m_pDataObjPumpDiameter", 107},       {"m_pDataObjFiberglassSize", 104},
+        {"m_pDataObjSteelSize", 114}};
+    for (auto& object : m_dataObjects) {
+        for (const auto& [name, id] : descriptions) {
+            if (object->GetName() == name) {
+                object->SetDescription(loadString(id));
+            }
+        }
+    }
+    // The angle units are the only ones whose names are words of the language.
+    if (units::CUnits* degree = units::FindUnit("DEGREE")) {
+        degree->SetSymbol(loadString(373));
+    }
+    if (units::CUnits* radians = units::FindUnit("RADIANS")) {
+        radians->SetSymbol(loadString(374));
+    }
+    if (m_hasResults) {
+        showResults();
+    }
+    refreshMenuState();
     update();
 }
 
 void CZelkDlg::refreshMenuState() {
-    m_menu->refreshState(m_hasResults, m_hasOverlay);
+    m_menu->refreshState(m_isPrintEnabled, m_hasOverlay);
 }
 
 void CZelkDlg::onTitleChanged(const QString& title) {
-    const bool offered = title == kTubingAnchorTitle;
-    m_menu->setTubingAnchorVisible(offered);
-    m_inputs->tubingAnchorTool->setVisible(offered);
+    const bool isOffered = title == kTubingAnchorTitle;
+    m_menu->setTubingAnchorVisible(isOffered);
+    m_inputs->tubingAnchorTool->setVisible(isOffered);
 }
 
-void CZelkDlg::openDesignWithoutCalculating(const QString& path) {
-    Q_UNUSED(path);
-}
-
-void CZelkDlg::onFileNew() {
-    m_hasResults = false;
-    m_pictureNumber = m_app.stepPictureCounter();
-    m_pictures->setCounter(m_pictureNumber);
-    m_pictures->setShowsPicture(true);
+void CZelkDlg::onRodTypeChanged(int rodType) {
+    commitControls(false);
+    if (rodType == m_rodType) {
+        return;
+    }
+    m_rodType = rodType;
+    // The shown results belong to the other rod string; they cannot be printed any more.
+    m_isPrintEnabled = false;
+    m_inputs->showRodType(rodType);
     refreshMenuState();
+}
+
+void CZelkDlg::onPumpEfficiencyEdited() {
+    setLink(2, false);
+}
+
+void CZelkDlg::setLink(int which, bool isOn) {
+    CCalculateButton* buttons[] = {m_inputs->fluidSpecificGravityLink, m_inputs->sinkerBarLink,
+                                   m_inputs->slippageLink};
+    QAction* items[] = {m_menu->fluidSpecificGravity, m_menu->sinkerBarWeight, m_menu->slippage};
+    if (which < 0 || which > 2) {
+        return;
+    }
+    buttons[which]->setLinkState(isOn ? CCalculateButton::On : CCalculateButton::Off);
+    items[which]->setChecked(isOn);
 }
 
 void CZelkDlg::onLanguages() {
@@ -132,13 +240,17 @@ void CZelkDlg::onAbout() {
 void CZelkDlg::keyPressEvent(QKeyEvent* event) {
     // Enter anywhere calculates; Escape does not close the design window.
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        m_inputs->calculate->click();
+        calculate();
         return;
     }
     if (event->key() == Qt::Key_Escape) {
         return;
     }
     QDialog::keyPressEvent(event);
+}
+
+void CZelkDlg::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
 }
 
 }  // namespace app

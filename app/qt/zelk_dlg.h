@@ -1,58 +1,124 @@
 #pragma once
 
+#include "app/zelk_options.h"
+#include "engine/calculation_case.h"
+#include "engine/design_case.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
 #include <QDialog>
 
 class QScrollArea;
 
+namespace units {
+class CDataObject;
+}
+
 namespace app {
 
+class BoundField;
 class CZelkApp;
 class DesignInputPanel;
 class MainMenu;
+class MessageNotifier;
 class PicturePanel;
+class ResultsPanel;
 
 /// The main window: one design, its inputs on the left and, beside them, a picture before the
-/// first calculation or the results and plots after it.
+/// first calculation or the results and plots after it. The unit-aware values of the design live
+/// in `design()` in internal (oilfield) units; the text inputs live in their edit fields.
 class CZelkDlg : public QDialog {
     Q_OBJECT
 public:
     explicit CZelkDlg(CZelkApp& application, QWidget* parent = nullptr);
     ~CZelkDlg() override;
 
-    /// Opens a design named on the command line: read and shown, not calculated.
-    void openDesignWithoutCalculating(const QString& path);
+    /// Opens a design named on the command line: read and shown, not calculated. False (with
+    /// the reason shown) when it cannot be read; the window then keeps the default design.
+    bool openDesignWithoutCalculating(const QString& path);
+    /// File > Open without the dialog: reads, shows and calculates the design.
+    bool openDesign(const QString& path);
+    /// File > Save without the dialog; false (with the reason shown) when writing failed.
+    bool saveDesign(const QString& path);
 
     /// Reloads every text of the window and its menus in the current language.
     void retranslate();
 
+    /// Calculate as the button does; true when results are shown afterwards.
+    bool calculate();
+
+    /// The design as the controls hold it (committing typed text first), in internal units.
+    ZelkEngine::DesignCase designFromControls();
+    /// The engine record of one pass, built from the controls.
+    ZelkEngine::CalculationCase calculationCaseFromControls();
+
     MainMenu* menu() const { return m_menu; }
     DesignInputPanel* inputs() const { return m_inputs; }
     PicturePanel* picturePanel() const { return m_pictures; }
+    ResultsPanel* resultsPanel() const { return m_results; }
+    const ZelkEngine::DesignCase& design() const { return m_design; }
+    const ZelkEngine::CalculationCase& lastCalculation() const { return m_lastCase; }
+    const ZelkOptions& options() const { return m_options; }
     int pictureNumber() const { return m_pictureNumber; }
     bool hasResults() const { return m_hasResults; }
+    bool isPrintEnabled() const { return m_isPrintEnabled; }
+    const std::string& warnings() const { return m_warnings; }
 
 public slots:
     void onFileNew();
+    void onFileOpen();
+    void onFileSave();
     void onLanguages();
     void onHelp();
     void onAbout();
+    void onStrokeRateStep(int direction);
+    void onTargetRateStep(int direction);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void createDataObjects();
+    units::CDataObject& addDataObject(const char* name, double* value, const char* category,
+                                      int labelId, bool isEdit);
+    void bindControls();
     void connectCommands();
     void refreshMenuState();
+    void refreshControls();
+    bool commitControls(bool showMessages);
+    void fillControlsFromDesign(const ZelkEngine::DesignCase& design);
+    void applyNewDesignDefaults();
+    void applyUnitSystem(int index);
+    void setLink(int which, bool isOn);
     void onTitleChanged(const QString& title);
+    void onRodTypeChanged(int rodType);
+    void onPumpEfficiencyEdited();
+    void showResults();
+    void hideResults();
+    bool runCalculation();
+    bool readDesignFile(const QString& path, bool calculateAfter);
 
     CZelkApp& m_app;
+    ZelkEngine::DesignCase m_design;
+    ZelkOptions m_options;
+    ZelkEngine::CalculationCase m_lastCase;
+    std::vector<std::unique_ptr<units::CDataObject>> m_dataObjects;
+    std::vector<BoundField*> m_fields;
+    std::unique_ptr<MessageNotifier> m_notifier;
     MainMenu* m_menu;
     QScrollArea* m_scroll;
     DesignInputPanel* m_inputs;
     PicturePanel* m_pictures;
+    ResultsPanel* m_results;
     int m_pictureNumber = 0;
+    int m_rodType = 0;
     bool m_hasResults = false;
+    bool m_isPrintEnabled = false;
     bool m_hasOverlay = false;
+    std::string m_warnings;
 };
 
 }  // namespace app

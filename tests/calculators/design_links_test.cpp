@@ -1,5 +1,7 @@
 #include "calculators/design_links.h"
 
+#include "engine/calculation_driver.h"
+
 #include <cmath>
 
 #include <gtest/gtest.h>
@@ -53,6 +55,34 @@ TEST(DesignLinks, FivePassesOnlyWhenTheEfficiencyFollowsAComputedValue) {
     EXPECT_EQ(calc::CalculationPassCount(true, false, true), 5);
     EXPECT_EQ(calc::CalculationPassCount(true, false, false), 1);
     EXPECT_EQ(calc::CalculationPassCount(false, true, true), 1);
+}
+
+TEST(DesignLinks, SlippageUpdateRunsTheEngineForTheDisplacement) {
+    ZelkEngine::DesignCase design;
+    design.m_tubingPressure = 80.0;
+    design.m_fluidSpecificGravity = 1.0;
+    ZelkEngine::CalculationCase calculation;  // the default design, calculable as it stands
+    const auto update = calc::RunSlippageUpdate(calculation, design, 50.0);
+    ASSERT_FALSE(update.m_error.has_value());
+    ZelkEngine::Calculate(calculation);
+    const double displacement = calculation.Results.PumpDisplacement;
+    ASSERT_GT(displacement, 0.0);
+    const auto expected =
+        calc::PattersonSlippage(calc::SlippageCaseFromDesign(design, 50.0, displacement));
+    EXPECT_DOUBLE_EQ(update.m_result.m_efficiency, expected.m_efficiency);
+    EXPECT_TRUE(update.Succeeded());
+
+    // A case the engine rejects reports its exception and fails the update.
+    calculation.Inputs.Depth = 50.0;
+    const auto failed = calc::RunSlippageUpdate(calculation, design, 50.0);
+    ASSERT_TRUE(failed.m_error.has_value());
+    EXPECT_EQ(failed.m_error->code(), 1);
+    EXPECT_FALSE(failed.Succeeded());
+
+    // An efficiency outside (0, 100] fails the update too.
+    design.m_clearance = 0.05;
+    calculation.Inputs.Depth = 5000.0;
+    EXPECT_FALSE(calc::RunSlippageUpdate(calculation, design, 50.0).Succeeded());
 }
 
 }  // namespace

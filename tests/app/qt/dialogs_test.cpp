@@ -7,6 +7,7 @@
 #include "app/qt/picture_panel.h"
 #include "app/qt/ui_language.h"
 #include "app/qt/zelk_app.h"
+#include "tests/app/qt/qstring_printer.h"
 
 #include <QComboBox>
 #include <QDate>

@@ -1,19 +1,26 @@
 #include "app/app_preferences.h"
 #include "app/language.h"
 #include "app/qt/calculate_button.h"
+#include "app/qt/calculation_runner.h"
+#include "app/qt/curve_plot.h"
 #include "app/qt/design_input_panel.h"
 #include "app/qt/language_change_dlg.h"
 #include "app/qt/main_menu.h"
 #include "app/qt/message_service.h"
 #include "app/qt/picture_panel.h"
+#include "app/qt/results_panel.h"
 #include "app/qt/ui_language.h"
 #include "app/qt/zelk_app.h"
 #include "app/qt/zelk_dlg.h"
+#include "engine/zelk_calculator_exception.h"
+#include "tests/app/qt/qstring_printer.h"
 #include "units/preferences_store.h"
 
+#include <limits>
 #include <memory>
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -21,6 +28,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -37,6 +45,7 @@ protected:
     }
     void TearDown() override {
         m_window.reset();
+        app::setCalculationRunner({});
         app::applyUiLanguage(app::kEnglish);
     }
     app::CZelkDlg& window() {
@@ -140,6 +149,233 @@ TEST_F(MainWindowTest, RodTypeShowsItsOwnControls) {
     EXPECT_TRUE(inputs->fiberglassSize->isVisible());
     EXPECT_TRUE(inputs->percentFiberglass->isVisible());
     EXPECT_EQ(inputs->rodType(), 1);
+}
+
+// A stand-in for the engine with fixed results, so that these tests look at the window alone.
+void fakeEngine(ZelkEngine::CalculationCase& c) {
+    ZelkEngine::ZelkResults& r = c.Results;
+    r.PumpDisplacement = 9.87;
+    r.ProductionRate = 9.87 * c.Settings.PumpEfficiency / 100.0;
+    r.TaperPercentages = {34.0, 66.0};
+    r.TopRodLoading = 100.0;
+    r.MinGearboxRating = 227.6;
+    r.MinStructureRating = 213.2;
+    r.MotorSize = 0.95;
+    r.PolishedRodPower = 1.0;
+    r.PPRL = 12345.0;
+    r.FiberglassMinLoad = -5.0;
+    r.FiberglassLoading = std::numeric_limits<double>::quiet_NaN();
+    r.PolishedRodPositionCurve = {0.0, 50.0, 100.0};
+    r.PolishedRodLoadCurve = {5000.0, 9000.0, 6000.0};
+    if (c.Inputs.CalcSPMFromTargetRate) {
+        c.Inputs.StrokeRate = 9.126;
+    }
+}
+
+class CalculateTest : public MainWindowTest {
+protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        app::setCalculationRunner(fakeEngine);
+    }
+    QString value(int row) { return window().resultsPanel()->resultRows().at(row).value; }
+};
+
+TEST_F(CalculateTest, ResultsListShowsFormatsAndRedValues) {
+    ASSERT_TRUE(window().calculate());
+    EXPECT_TRUE(window().hasResults());
+    EXPECT_TRUE(window().menu()->printReport->isEnabled());
+    const std::vector<app::ResultRow>& rows = window().resultsPanel()->resultRows();
+    ASSERT_EQ(rows.size(), 9u);  // steel rods, not air balanced
+    EXPECT_EQ(rows[0].label, QStringLiteral("Rate (100% pump volumetric eff.)"));
+    EXPECT_EQ(rows[0].value, QStringLiteral("9.87 BBL/D"));
+    EXPECT_EQ(rows[1].label, QStringLiteral("Rate (95% pump volumetric eff.)"));
+    EXPECT_EQ(rows[2].value, QStringLiteral("34.0%, 66.0% "));
+    EXPECT_EQ(rows[3].value, QStringLiteral("100.0 %"));
+    EXPECT_TRUE(rows[3].isRed);
+    EXPECT_FALSE(rows[0].isRed);
+    EXPECT_EQ(rows[4].value, QStringLiteral("228-213-100"));
+    EXPECT_TRUE(rows[5].value.startsWith(QStringLiteral("0.950 ")));
+    EXPECT_TRUE(rows[6].value.startsWith(QStringLiteral("1.00 ")));
+    EXPECT_EQ(window().resultsPanel()->plotLabels(app::ResultsPanel::CardsLeft).at(0),
+              QStringLiteral("PPRL"));
+    EXPECT_EQ(window().resultsPanel()->cardsPlot()->title(), QStringLiteral("Dynamometer Cards"));
+    EXPECT_EQ(window().resultsPanel()->cardsPlot()->curves().at(0).y.at(1), 9000.0);
+    // The stroke-rate mode feeds the calculated rate back as the target rate.
+    EXPECT_NEAR(window().design().m_targetRate, 9.87 * 0.95, 1e-9);
+}
+
+TEST_F(CalculateTest, FiberglassAndAirBalancedAddTheirLinesAndWarn) {
+    window().inputs()->unitType->setCurrentIndex(3);  // AirBal
+    window().inputs()->fiberglassRods->click();
+    app::MessageService::clearRecorded();
+    ASSERT_TRUE(window().calculate());
+    const std::vector<app::ResultRow>& rows = window().resultsPanel()->resultRows();
+    ASSERT_EQ(rows.size(), 15u);
+    EXPECT_EQ(rows[9].label, QStringLiteral("Accumulator Pressure"));
+    EXPECT_EQ(rows[14].value, QStringLiteral("0/0"));
+    EXPECT_TRUE(rows[14].isRed);
+    EXPECT_TRUE(rows[11].isRed);  // negative fiberglass minimum load
+    ASSERT_EQ(app::MessageService::recorded().size(), 1u);
+    EXPECT_EQ(app::MessageService::recorded()[0].text,
+              QStringLiteral("Fiberglass load is negative. The rod string will likely fail."));
+}
+
+TEST_F(CalculateTest, PreCalculationCheckListsEveryBadFieldAndCalculatesNothing) {
+    int runs = 0;
+    app::setCalculationRunner([&](ZelkEngine::CalculationCase& c) {
+        ++runs;
+        fakeEngine(c);
+    });
+    window().inputs()->dampingFactor->setText(QStringLiteral("abc"));
+    window().inputs()->unitEfficiency->setText(QStringLiteral("120"));
+    window().inputs()->pumpDepth->setEditText(QStringLiteral("50"));
+    app::MessageService::clearRecorded();
+    EXPECT_FALSE(window().calculate());
+    EXPECT_EQ(runs, 0);
+    EXPECT_FALSE(window().hasResults());
+    ASSERT_EQ(app::MessageService::recorded().size(), 1u);
+    const app::MessageService::Message& box = app::MessageService::recorded()[0];
+    EXPECT_EQ(box.icon, app::MessageService::Icon::Warning);
+    EXPECT_EQ(box.text, QStringLiteral("The following are invalid:\n\n"
+                                       "Damping Factor must be a number greater than 0.000 .\n"
+                                       "Surface Unit Efficiency must be a number between 0.000 "
+                                       "and 100.000 %, inclusive.\n"
+                                       "Pump Depth must be a number between 100.000 and "
+                                       "20000.000 ft.\n"));
+}
+
+TEST_F(CalculateTest, EngineErrorShowsTheCodeTextAndKeepsThePreviousResults) {
+    ASSERT_TRUE(window().calculate());
+    const QString before = value(0);
+    app::setCalculationRunner([](ZelkEngine::CalculationCase&) {
+        throw ZelkEngine::ZelkCalculatorException(11, "engine words", 250.456, 180.0);
+    });
+    app::applyUiLanguage(app::kSpanish);
+    app::MessageService::clearRecorded();
+    EXPECT_FALSE(window().calculate());
+    ASSERT_EQ(app::MessageService::recorded().size(), 1u);
+    const app::MessageService::Message& box = app::MessageService::recorded()[0];
+    EXPECT_EQ(box.caption, QStringLiteral("Comprobación de Validez"));
+    EXPECT_EQ(box.icon, app::MessageService::Icon::Stop);
+    EXPECT_TRUE(box.text.startsWith(QStringLiteral("El caudal calculado de la bomba de 250.46")));
+    EXPECT_TRUE(window().hasResults());
+    EXPECT_EQ(value(0), before);
+}
+
+TEST_F(CalculateTest, StrokeRateStepsStayInsideTheirRange) {
+    QLineEdit* spm = window().inputs()->strokeRate;
+    spm->setText(QStringLiteral("9.9"));
+    window().onStrokeRateStep(1);
+    EXPECT_EQ(spm->text(), QStringLiteral("10.0"));
+    EXPECT_TRUE(window().hasResults());
+    spm->setText(QStringLiteral("99.9"));
+    window().onStrokeRateStep(1);
+    EXPECT_EQ(spm->text(), QStringLiteral("100.0"));  // exactly 100 is taken
+    window().onStrokeRateStep(1);
+    EXPECT_EQ(spm->text(), QStringLiteral("100.0"));
+    spm->setText(QStringLiteral("0.1"));
+    window().onStrokeRateStep(-1);
+    EXPECT_EQ(spm->text(), QStringLiteral("0.1"));
+}
+
+TEST_F(CalculateTest, TargetRateModeWritesTheStrokeRateBack) {
+    window().inputs()->fromTargetRate->click();
+    EXPECT_FALSE(window().inputs()->strokeRate->isEnabled());
+    ASSERT_TRUE(window().calculate());
+    EXPECT_EQ(window().inputs()->strokeRate->text(), QStringLiteral("9.13"));
+    // "<<" can take the target rate below zero; the next check refuses it.
+    for (int i = 0; i < 40; ++i) {
+        app::setCalculationRunner(fakeEngine);
+        window().onTargetRateStep(-1);
+    }
+    EXPECT_LT(window().design().m_targetRate, 0.0);
+    EXPECT_TRUE(
+        app::MessageService::recorded().back().text.contains(QStringLiteral("Target Rate")));
+}
+
+TEST_F(CalculateTest, RodTypeChangeGreysPrintingUntilTheNextCalculation) {
+    ASSERT_TRUE(window().calculate());
+    window().inputs()->title->setText(QStringLiteral("another title"));
+    EXPECT_TRUE(window().menu()->printReport->isEnabled());
+    window().inputs()->fiberglassRods->click();
+    EXPECT_FALSE(window().menu()->printReport->isEnabled());
+    EXPECT_TRUE(window().hasResults());
+    ASSERT_TRUE(window().calculate());
+    EXPECT_TRUE(window().menu()->printReport->isEnabled());
+}
+
+TEST_F(CalculateTest, LanguageSwitchWithResultsRetitlesThePlots) {
+    ASSERT_TRUE(window().calculate());
+    chooseLanguage(1);
+    EXPECT_EQ(window().resultsPanel()->cardsPlot()->title(),
+              QStringLiteral("Cartas Dinamométricas"));
+    EXPECT_TRUE(window().resultsPanel()->cardsPlot()->yCaption().startsWith(
+        QStringLiteral("Carga En Variilas")));
+    EXPECT_EQ(window().resultsPanel()->plotLabels(app::ResultsPanel::CardsLeft).at(0),
+              QStringLiteral("Carga Máxima"));
+}
+
+TEST_F(CalculateTest, NewHidesResultsAndRestoresTheDefaults) {
+    window().inputs()->pumpDepth->setEditText(QStringLiteral("7000"));
+    ASSERT_TRUE(window().calculate());
+    EXPECT_EQ(window().design().m_pumpDepth, 7000.0);
+    window().onFileNew();
+    EXPECT_FALSE(window().hasResults());
+    EXPECT_FALSE(window().menu()->printReport->isEnabled());
+    EXPECT_EQ(window().design().m_pumpDepth, 5000.0);
+    EXPECT_EQ(window().inputs()->dampingFactor->text(), QStringLiteral("0.10"));
+    EXPECT_EQ(window().inputs()->tubingSize->currentIndex(), 29);
+}
+
+TEST_F(CalculateTest, SaveThenOpenRestoresEveryInput) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("well.zlk"));
+    app::DesignInputPanel* in = window().inputs();
+    in->title->setText(QStringLiteral("Well 7"));
+    in->unitType->setCurrentIndex(2);
+    in->pumpDepth->setEditText(QStringLiteral("6500"));
+    in->tubingSize->setCurrentIndex(31);
+    in->anchoredTubing->setChecked(true);
+    in->fiberglassRods->click();
+    in->percentFiberglass->setEditText(QStringLiteral("60"));
+    in->dampingFactor->setText(QStringLiteral("0.15"));
+    in->pressureFromReservoir->click();
+    in->reservoirPressure->setText(QStringLiteral("1500"));
+    in->fromTargetRate->click();
+    in->targetRate->setText(QStringLiteral("250"));
+    const ZelkEngine::DesignCase saved = window().designFromControls();
+    ASSERT_TRUE(window().saveDesign(path));
+
+    window().onFileNew();
+    EXPECT_EQ(in->title->text(), QString());
+    ASSERT_TRUE(window().openDesignWithoutCalculating(path));
+    EXPECT_FALSE(window().hasResults());
+    const ZelkEngine::DesignCase opened = window().designFromControls();
+    EXPECT_EQ(opened.m_title, "Well 7");
+    EXPECT_EQ(opened.m_unitTypeName, "MarkII");
+    EXPECT_EQ(opened.m_pumpDepth, 6500.0);
+    EXPECT_EQ(in->tubingSize->currentIndex(), 31);
+    EXPECT_TRUE(opened.m_anchoredTubing);
+    EXPECT_EQ(opened.m_rodType, 1);
+    EXPECT_EQ(opened.m_fiberglassPercent, 60.0);
+    EXPECT_EQ(opened.m_dampingFactor, 0.15);
+    EXPECT_FALSE(opened.m_pumpIntakePressureEntered);
+    EXPECT_EQ(opened.m_reservoirPressure, 1500.0);
+    EXPECT_EQ(opened.m_calculationType, 1);
+    EXPECT_EQ(opened.m_targetRate, 250.0);
+    EXPECT_EQ(opened.m_tubingOD, saved.m_tubingOD);
+}
+
+TEST_F(CalculateTest, UnreadableFileIsReportedAndChangesNothing) {
+    window().inputs()->title->setText(QStringLiteral("kept"));
+    app::MessageService::clearRecorded();
+    EXPECT_FALSE(window().openDesignWithoutCalculating(QStringLiteral("/nonexistent/x.zlk")));
+    EXPECT_EQ(window().inputs()->title->text(), QStringLiteral("kept"));
+    EXPECT_EQ(app::MessageService::recorded().size(), 1u);
+    EXPECT_FALSE(window().saveDesign(QStringLiteral("/nonexistent/folder/x.zlk")));
+    ASSERT_EQ(app::MessageService::recorded().size(), 2u);
+    EXPECT_EQ(app::MessageService::recorded()[1].icon, app::MessageService::Icon::Stop);
 }
 
 }  // namespace

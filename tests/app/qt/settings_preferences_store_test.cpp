@@ -2,6 +2,7 @@
 
 #include "app/app_preferences.h"
 #include "app/language.h"
+#include "tests/app/qt/qstring_printer.h"
 
 #include <QFile>
 #include <QTemporaryDir>
