@@ -1,4 +1,4 @@
-# End-to-end check of `zelk-cli plot`: run with -DCLI=<zelk-cli> -DOUT=<folder>.
+# End-to-end check of `zelk-cli plot`: run with -DCLI=<zelk-cli> -DOUT=<folder> -DDATA=<tests/data>.
 # The display variables are cleared so the command must pick the offscreen platform itself.
 set(ENV{QT_QPA_PLATFORM} "")
 unset(ENV{QT_QPA_PLATFORM})
@@ -34,6 +34,14 @@ foreach(needle "<svg" "width=\"169" "Dynamometer Cards" "Rod Load" "Position")
         message(FATAL_ERROR "cards.svg lacks ${needle}")
     endif()
 endforeach()
+
+# A design file is calculated as the main window opens it; a missing one is a clear error.
+file(REMOVE "${OUT}/design.png")
+run_cli(0 "${DATA}/design/oilfield.zlk" --cards "${OUT}/design.png")
+if(NOT EXISTS "${OUT}/design.png")
+    message(FATAL_ERROR "no picture for the design file")
+endif()
+run_cli(2 "${OUT}/no-such-design.zlk" --cards "${OUT}/none.png")
 
 run_cli(2 --cards "${OUT}/cards.jpg")
 string(FIND "${last_error}" ".png or .svg" at)
