@@ -252,8 +252,10 @@ void CTubingAnchorCatcherDlg::BuildResults(QWidget* right) {
     grid->addWidget(new QLabel(Text(328), m_resultsArea), heading, 1);
     grid->addWidget(new QLabel(Text(329), m_resultsArea), heading, 3);
     auto* weightUnit = new units::CUnitsCtrl(m_resultsArea);
+    weightUnit->setMinimumWidth(48);
     weightUnit->Bind(m_resultObjects[static_cast<std::size_t>(AnchorResult::TotalWeight)], this);
     auto* lengthUnit = new units::CUnitsCtrl(m_resultsArea);
+    lengthUnit->setMinimumWidth(48);
     lengthUnit->Bind(m_resultObjects[static_cast<std::size_t>(AnchorResult::TotalLength)], this);
     grid->addWidget(weightUnit, heading, 2);
     grid->addWidget(lengthUnit, heading, 4);
@@ -291,6 +293,7 @@ void CTubingAnchorCatcherDlg::BuildDepths() {
     m_depthEdit->Bind(m_depthObject, units::Cell(), this);
     row->addWidget(m_depthEdit);
     auto* unit = new units::CUnitsCtrl(group);
+    unit->setMinimumWidth(48);
     unit->Bind(m_depthObject, this);
     row->addWidget(unit);
     m_add = new QPushButton(Text(301), group);
