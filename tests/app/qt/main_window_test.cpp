@@ -2,7 +2,6 @@
 #include "app/language.h"
 #include "app/qt/calculate_button.h"
 #include "app/qt/calculation_runner.h"
-#include "app/qt/curve_plot.h"
 #include "app/qt/design_input_panel.h"
 #include "app/qt/language_change_dlg.h"
 #include "app/qt/main_menu.h"
@@ -13,6 +12,9 @@
 #include "app/qt/zelk_app.h"
 #include "app/qt/zelk_dlg.h"
 #include "engine/zelk_calculator_exception.h"
+#include "plot/data_area.h"
+#include "plot/data_area_curve.h"
+#include "plot/text_block.h"
 #include "tests/app/qt/qstring_printer.h"
 #include "units/preferences_store.h"
 
@@ -199,8 +201,11 @@ TEST_F(CalculateTest, ResultsListShowsFormatsAndRedValues) {
     EXPECT_TRUE(rows[6].value.startsWith(QStringLiteral("1.00 ")));
     EXPECT_EQ(window().resultsPanel()->plotLabels(app::ResultsPanel::CardsLeft).at(0),
               QStringLiteral("PPRL"));
-    EXPECT_EQ(window().resultsPanel()->cardsPlot()->title(), QStringLiteral("Dynamometer Cards"));
-    EXPECT_EQ(window().resultsPanel()->cardsPlot()->curves().at(0).y.at(1), 9000.0);
+    plot::CPlot& cards = window().resultsPanel()->cardsPlot();
+    EXPECT_EQ(cards.FindTextBlock("PlotTitle")->GetText(), "Dynamometer Cards");
+    plot::CDataAreaCurve* surface = cards.FindDataArea("DataArea")->FindCurve("SurfaceCard");
+    ASSERT_NE(surface, nullptr);
+    EXPECT_EQ(surface->PointCount(), 3);
     // The stroke-rate mode feeds the calculated rate back as the target rate.
     EXPECT_NEAR(window().design().m_targetRate, 9.87 * 0.95, 1e-9);
 }
@@ -308,10 +313,10 @@ TEST_F(CalculateTest, RodTypeChangeGreysPrintingUntilTheNextCalculation) {
 TEST_F(CalculateTest, LanguageSwitchWithResultsRetitlesThePlots) {
     ASSERT_TRUE(window().calculate());
     chooseLanguage(1);
-    EXPECT_EQ(window().resultsPanel()->cardsPlot()->title(),
-              QStringLiteral("Cartas Dinamométricas"));
-    EXPECT_TRUE(window().resultsPanel()->cardsPlot()->yCaption().startsWith(
-        QStringLiteral("Carga En Variilas")));
+    plot::CPlot& cards = window().resultsPanel()->cardsPlot();
+    EXPECT_EQ(cards.FindTextBlock("PlotTitle")->GetText(), "Cartas Dinamométricas");
+    EXPECT_EQ(cards.FindTextBlock("YLabel")->GetText(), "Carga En Variilas");
+    EXPECT_EQ(window().resultsPanel()->torquePlot().FindTextBlock("XLabel")->GetText(), "Ángulo");
     EXPECT_EQ(window().resultsPanel()->plotLabels(app::ResultsPanel::CardsLeft).at(0),
               QStringLiteral("Carga Máxima"));
 }
