@@ -1,0 +1,52 @@
+# End-to-end check of `zelk-cli plot`: run with -DCLI=<zelk-cli> -DOUT=<folder> -DDATA=<tests/data>.
+# The display variables are cleared so the command must pick the offscreen platform itself.
+set(ENV{QT_QPA_PLATFORM} "")
+unset(ENV{QT_QPA_PLATFORM})
+unset(ENV{DISPLAY})
+unset(ENV{WAYLAND_DISPLAY})
+file(MAKE_DIRECTORY "${OUT}")
+
+function(run_cli expected_status)
+    execute_process(COMMAND "${CLI}" plot ${ARGN} RESULT_VARIABLE status
+                    OUTPUT_VARIABLE out ERROR_VARIABLE err)
+    if(NOT status EQUAL expected_status)
+        message(FATAL_ERROR "zelk-cli plot ${ARGN}: status ${status}, wanted ${expected_status}\n${err}")
+    endif()
+    set(last_error "${err}" PARENT_SCOPE)
+endfunction()
+
+file(REMOVE "${OUT}/cards.png" "${OUT}/cards.svg")
+run_cli(0 --cards "${OUT}/cards.png")
+file(READ "${OUT}/cards.png" png_head LIMIT 8 HEX)
+if(NOT png_head STREQUAL "89504e470d0a1a0a")
+    message(FATAL_ERROR "cards.png is not a PNG file (${png_head})")
+endif()
+file(SIZE "${OUT}/cards.png" png_size)
+if(png_size LESS 10000)
+    message(FATAL_ERROR "cards.png is suspiciously small: ${png_size} bytes")
+endif()
+
+run_cli(0 --cards "${OUT}/cards.svg" --width 640 --height 480)
+file(READ "${OUT}/cards.svg" svg)
+foreach(needle "<svg" "width=\"169" "Dynamometer Cards" "Rod Load" "Position")
+    string(FIND "${svg}" "${needle}" at)
+    if(at EQUAL -1)
+        message(FATAL_ERROR "cards.svg lacks ${needle}")
+    endif()
+endforeach()
+
+# A design file is calculated as the main window opens it; a missing one is a clear error.
+file(REMOVE "${OUT}/design.png")
+run_cli(0 "${DATA}/design/oilfield.zlk" --cards "${OUT}/design.png")
+if(NOT EXISTS "${OUT}/design.png")
+    message(FATAL_ERROR "no picture for the design file")
+endif()
+run_cli(2 "${OUT}/no-such-design.zlk" --cards "${OUT}/none.png")
+
+run_cli(2 --cards "${OUT}/cards.jpg")
+string(FIND "${last_error}" ".png or .svg" at)
+if(at EQUAL -1)
+    message(FATAL_ERROR "no clear message for a .jpg picture: ${last_error}")
+endif()
+run_cli(2 --cards "${OUT}/missing/folder/cards.png")
+run_cli(2 --cards "${OUT}/c.png" --width 0)
