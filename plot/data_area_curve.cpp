@@ -136,7 +136,7 @@ void CDataAreaCurve::Draw(Graphics& g) {
 }
 
 void CDataAreaCurve::DrawFill(Graphics& g) {
-    if (!m_visible) {
+    if (!m_visible || (m_fills[0].fillMode == kFillNone && m_fills[1].fillMode == kFillNone)) {
         return;
     }
     g.save();

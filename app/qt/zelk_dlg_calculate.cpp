@@ -19,6 +19,8 @@
 #include "calculators/design_links.h"
 #include "engine/zelk_calculator_exception.h"
 #include "files/lenient_number.h"
+#include "units/qt/ex_combo.h"
+#include "units/qt/ex_edit.h"
 
 #include <cmath>
 

@@ -17,7 +17,11 @@
 #include "plot/text_block.h"
 #include "tests/app/qt/qstring_printer.h"
 #include "units/preferences_store.h"
+#include "units/qt/ex_combo.h"
+#include "units/qt/ex_edit.h"
+#include "units/qt/units_ctrl.h"
 
+#include <algorithm>
 #include <limits>
 #include <memory>
 
@@ -27,6 +31,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -381,6 +386,58 @@ TEST_F(CalculateTest, UnreadableFileIsReportedAndChangesNothing) {
     EXPECT_FALSE(window().saveDesign(QStringLiteral("/nonexistent/folder/x.zlk")));
     ASSERT_EQ(app::MessageService::recorded().size(), 2u);
     EXPECT_EQ(app::MessageService::recorded()[1].icon, app::MessageService::Icon::Stop);
+}
+
+// Picks a unit in the pop-up menu of an input's unit control, as a click would.
+void chooseUnit(units::CUnitsCtrl* control, const std::string& unitKey) {
+    ASSERT_NE(control, nullptr);
+    const std::vector<std::string> keys = control->MenuKeys();
+    const auto found = std::find(keys.begin(), keys.end(), unitKey);
+    ASSERT_NE(found, keys.end()) << unitKey;
+    control->BuildMenu(nullptr)->deleteLater();
+    control->ChooseMenuItem(static_cast<int>(found - keys.begin()) + 1);
+}
+
+TEST_F(CalculateTest, MetricUnitFromThePopUpUpdatesEveryBoundControl) {
+    ASSERT_TRUE(window().calculate());
+    app::DesignInputPanel* in = window().inputs();
+    const QString feet = in->unitControlFor(in->pumpDepth)->GetText();
+    chooseUnit(in->unitControlFor(in->tubingPressure), "KPA");
+    // Every pressure input follows, the values stay the same in psi inside.
+    for (QWidget* input :
+         {static_cast<QWidget*>(in->casingPressure), static_cast<QWidget*>(in->pumpIntakePressure),
+          static_cast<QWidget*>(in->reservoirPressure)}) {
+        EXPECT_EQ(in->unitControlFor(input)->GetText(), QStringLiteral("kPa"));
+    }
+    EXPECT_EQ(in->unitControlFor(in->pumpDepth)->GetText(), feet);
+    EXPECT_EQ(window().design().m_casingPressure, 45.0);
+    EXPECT_NEAR(in->casingPressure->text().remove(QLatin1Char(',')).toDouble(), 45.0 * 6.894757,
+                0.05);  // shown with its metric format
+    chooseUnit(in->unitControlFor(in->pumpDepth), "M");
+    EXPECT_NEAR(in->pumpDepth->currentText().remove(QLatin1Char(',')).toDouble(), 1524.0, 0.5);
+    EXPECT_EQ(window().design().m_pumpDepth, 5000.0);
+    // Typing in the display unit stores the internal value.
+    in->pumpDepth->setEditText(QStringLiteral("2000"));
+    // The catalogue's metre factor has six significant digits: 0.001 ft over 6500 ft is enough.
+    EXPECT_NEAR(window().designFromControls().m_pumpDepth, 2000.0 / 0.3048, 1e-3);
+    // New shows oilfield units again.
+    window().onFileNew();
+    EXPECT_EQ(in->unitControlFor(in->pumpDepth)->GetText(), feet);
+    EXPECT_EQ(in->unitControlFor(in->casingPressure)->GetText(), QStringLiteral("psi"));
+}
+
+TEST_F(CalculateTest, DesignSavedInMetresOpensWithTheSameDepth) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("metric.zlk"));
+    app::DesignInputPanel* in = window().inputs();
+    chooseUnit(in->unitControlFor(in->pumpDepth), "M");
+    in->pumpDepth->setEditText(QStringLiteral("2000"));
+    ASSERT_TRUE(window().saveDesign(path));
+    window().onFileNew();
+    ASSERT_TRUE(window().openDesign(path));  // File > Open calculates
+    EXPECT_TRUE(window().hasResults());
+    EXPECT_NEAR(window().design().m_pumpDepth, 2000.0 / 0.3048, 1e-3);
+    EXPECT_EQ(in->unitControlFor(in->pumpDepth)->GetText(), QStringLiteral("m"));
 }
 
 }  // namespace
