@@ -2,6 +2,7 @@
 #include "cli/cli_app.h"
 #include "cli/file_commands.h"
 #include "cli/plot_command.h"
+#include "cli/report_command.h"
 
 #include <CLI/CLI.hpp>
 
@@ -14,5 +15,6 @@ int main(int argc, char** argv) {
 #ifdef ZELK_CLI_PLOT
     cli::registerPlotCommand(app, cli::LoadDesignForCalculation);
 #endif
+    cli::registerReportCommand(app);
     return cli::runCliApp(app, argc, argv);
 }

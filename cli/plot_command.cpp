@@ -2,10 +2,14 @@
 
 #include "app/string_table.h"
 #include "app/window/calculation_error_text.h"
+#include "app/zelk_options.h"
 #include "cli/exit_codes.h"
 #include "engine/calculation_case.h"
 #include "engine/calculation_driver.h"
+#include "engine/design_case.h"
 #include "engine/zelk_calculator_exception.h"
+#include "files/design_file.h"
+#include "files/design_units.h"
 #include "plot/data_area_curve.h"
 #include "plot/dcl_plot.h"
 #include "plot/qt/render_targets.h"
@@ -110,6 +114,14 @@ int RunPlot(const PlotRequest& request, std::ostream& out, std::ostream& err) {
     }
     if (units::UnitsManager() == nullptr) {
         units::StartUnitsLibrary("OILFIELD");
+    }
+    if (!request.m_designPath.empty()) {
+        // The plot shows the display units the design names, as the window does after Open.
+        ZelkEngine::DesignCase design;
+        app::ZelkOptions options;
+        if (files::OpenDesignFile(request.m_designPath, design, options).ok()) {
+            files::ApplyDesignDisplayUnits(design, *units::UnitsManager());
+        }
     }
     auto cards = std::make_unique<CardPlot>();
     BuildCardPlot(*cards, calculation.Results);

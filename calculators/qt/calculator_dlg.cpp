@@ -27,6 +27,9 @@ QString Text(int id) {
     return QString::fromStdString(app::loadString(id));
 }
 
+constexpr int kValueWidth = 90;  // pixels, room for "12,345.67"
+constexpr int kUnitWidth = 72;   // pixels, room for "Sp.Gr.H2O" and the menu arrow
+
 }  // namespace
 
 CCalculatorDlg::CCalculatorDlg(const QString& windowTitle, const std::string& designTitle,
@@ -102,11 +105,13 @@ units::CExEdit* CCalculatorDlg::AddEditRow(QGridLayout* grid, int row, const QSt
                                            units::CDataObject& object, const QString& unitText) {
     auto* edit = new units::CExEdit(this);
     edit->SetCommitOnEnter(true);
+    edit->setMinimumWidth(kValueWidth);
     edit->Bind(&object, units::Cell(), this);
     grid->addWidget(new QLabel(label, this), row, 0);
     grid->addWidget(edit, row, 1);
     if (HasUnitChoice(object)) {
         auto* unit = new units::CUnitsCtrl(this);
+        unit->setMinimumWidth(kUnitWidth);
         unit->Bind(&object, this);
         grid->addWidget(unit, row, 2);
         m_refreshable.push_back(unit);
@@ -125,11 +130,12 @@ units::CExStatic* CCalculatorDlg::AddResultRow(QGridLayout* grid, int row, const
     value->Bind(&object, units::Cell(), this);
     value->setFrameShape(QFrame::Panel);
     value->setFrameShadow(QFrame::Sunken);
-    value->setMinimumWidth(90);
+    value->setMinimumWidth(kValueWidth);
     grid->addWidget(new QLabel(label, this), row, 0);
     grid->addWidget(value, row, 1);
     if (HasUnitChoice(object)) {
         auto* unit = new units::CUnitsCtrl(this);
+        unit->setMinimumWidth(kUnitWidth);
         unit->Bind(&object, this);
         grid->addWidget(unit, row, 2);
         m_refreshable.push_back(unit);
@@ -157,9 +163,8 @@ void CCalculatorDlg::RefreshControls() {
 
 std::string CCalculatorDlg::ShownValue(const units::CDataObject& object) {
     std::string text = object.GetText(units::Cell(), units::kTextValue);
-    const std::string symbol = units::CategoryUnitSymbol(object.GetCategory());
-    if (!symbol.empty()) {
-        text += " " + symbol;
+    if (HasUnitChoice(object)) {
+        text += " " + units::CategoryUnitSymbol(object.GetCategory());
     }
     return text;
 }

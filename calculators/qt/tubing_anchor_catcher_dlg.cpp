@@ -6,6 +6,7 @@
 #include "plot/qt/plot_wnd.h"
 #include "report/anchored_tubing_report_mgr.h"
 #include "units/data_object.h"
+#include "units/qt/control_binding.h"
 #include "units/qt/ex_edit.h"
 #include "units/qt/ex_static.h"
 #include "units/qt/units_ctrl.h"
@@ -173,10 +174,17 @@ CTubingAnchorCatcherDlg::CTubingAnchorCatcherDlg(const TubingAnchorOpening& open
     m_resultsArea->setVisible(false);
     RefreshControls();
     SyncDepthEntries();
+    units::RegisterBinding(&m_refresher, this, m_depthObject);
 }
 
 CTubingAnchorCatcherDlg::~CTubingAnchorCatcherDlg() {
+    units::UnregisterBinding(&m_refresher);
     DeleteControls();
+}
+
+bool CTubingAnchorCatcherDlg::DepthEntriesRefresher::refreshFromData() {
+    m_dialog.SyncDepthEntries();
+    return true;
 }
 
 void CTubingAnchorCatcherDlg::BuildInputs(QWidget* left) {
@@ -252,8 +260,10 @@ void CTubingAnchorCatcherDlg::BuildResults(QWidget* right) {
     grid->addWidget(new QLabel(Text(328), m_resultsArea), heading, 1);
     grid->addWidget(new QLabel(Text(329), m_resultsArea), heading, 3);
     auto* weightUnit = new units::CUnitsCtrl(m_resultsArea);
+    weightUnit->setMinimumWidth(48);
     weightUnit->Bind(m_resultObjects[static_cast<std::size_t>(AnchorResult::TotalWeight)], this);
     auto* lengthUnit = new units::CUnitsCtrl(m_resultsArea);
+    lengthUnit->setMinimumWidth(48);
     lengthUnit->Bind(m_resultObjects[static_cast<std::size_t>(AnchorResult::TotalLength)], this);
     grid->addWidget(weightUnit, heading, 2);
     grid->addWidget(lengthUnit, heading, 4);
@@ -291,6 +301,7 @@ void CTubingAnchorCatcherDlg::BuildDepths() {
     m_depthEdit->Bind(m_depthObject, units::Cell(), this);
     row->addWidget(m_depthEdit);
     auto* unit = new units::CUnitsCtrl(group);
+    unit->setMinimumWidth(48);
     unit->Bind(m_depthObject, this);
     row->addWidget(unit);
     m_add = new QPushButton(Text(301), group);
