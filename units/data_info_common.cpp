@@ -8,13 +8,13 @@ namespace {
 // near it, and a bad count from a file must not exhaust memory.
 constexpr long long kMaxCells = 1LL << 26;
 
-int Allocation(int count, int block, int limit) {
+long long Allocation(int count, int block, int limit) {
     const long long blocks = (static_cast<long long>(count) + block - 1) / block;
     long long allocated = blocks * block;
     if (limit > 0 && allocated > limit) {
         allocated = limit;
     }
-    return static_cast<int>(allocated);
+    return allocated;
 }
 
 }  // namespace
@@ -54,9 +54,14 @@ bool CDataInfoCommon::PlanResize(int columns, int rows, int& allocatedColumns,
     if ((m_rowLimit > 0 && rows > m_rowLimit) || (m_columnLimit > 0 && columns > m_columnLimit)) {
         return false;
     }
-    allocatedRows = Allocation(rows, m_rowBlock, m_rowLimit);
-    allocatedColumns = Allocation(columns, m_columnBlock, m_columnLimit);
-    return static_cast<long long>(allocatedRows) * allocatedColumns <= kMaxCells;
+    const long long rowCells = Allocation(rows, m_rowBlock, m_rowLimit);
+    const long long columnCells = Allocation(columns, m_columnBlock, m_columnLimit);
+    if (rowCells > kMaxCells || columnCells > kMaxCells || rowCells * columnCells > kMaxCells) {
+        return false;
+    }
+    allocatedRows = static_cast<int>(rowCells);
+    allocatedColumns = static_cast<int>(columnCells);
+    return true;
 }
 
 void CDataInfoCommon::SetDimensions(int columns, int rows, int allocatedColumns,

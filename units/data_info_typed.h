@@ -3,6 +3,7 @@
 #include "units/data_info_common.h"
 
 #include <algorithm>
+#include <limits>
 #include <new>
 #include <utility>
 
@@ -112,7 +113,8 @@ public:
         if (InRange(cell)) {
             return true;
         }
-        if (cell.column < 0 || cell.row < 0) {
+        if (cell.column < 0 || cell.row < 0 || cell.column == std::numeric_limits<int>::max() ||
+            cell.row == std::numeric_limits<int>::max()) {
             return false;
         }
         return Resize(std::max(m_columns, cell.column + 1), std::max(m_rows, cell.row + 1));
@@ -156,8 +158,9 @@ public:
     }
 
     bool MoveBlock(int from, int to, int count, int dimension) override {
-        const int extent = dimension == 0 ? m_rows : m_columns;
-        if (count < 0 || from < 0 || to < 0 || from + count > extent || to + count > extent) {
+        const long long extent = dimension == 0 ? m_rows : m_columns;
+        if (count < 0 || from < 0 || to < 0 || from + static_cast<long long>(count) > extent ||
+            to + static_cast<long long>(count) > extent) {
             return false;
         }
         // Copy in the direction that never overwrites a line before it was read.
@@ -186,7 +189,8 @@ public:
 
     bool InsertCells(int at, int count, int dimension) override {
         const int extent = dimension == 0 ? m_rows : m_columns;
-        if (count <= 0 || at < 0 || at > extent) {
+        if (count <= 0 || at < 0 || at > extent ||
+            count > std::numeric_limits<int>::max() - extent) {
             return false;
         }
         const bool grown =

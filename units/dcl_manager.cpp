@@ -1,5 +1,6 @@
 #include "units/dcl_manager.h"
 
+#include "units/category_table.h"
 #include "units/control_manager.h"
 #include "units/data_manager.h"
 #include "units/units_manager.h"
@@ -62,6 +63,19 @@ CControlManager* ControlManager() {
 
 CDataManager* DataManager() {
     return CDCLManager::Instance().GetDataManager();
+}
+
+void RegisterForUnitChanges(DependentControl* control) {
+    CControlManager* controls = ControlManager();
+    CUnitsManager* catalogue = CDCLManager::Instance().GetUnitsManager();
+    if (controls == nullptr || catalogue == nullptr) {
+        return;
+    }
+    for (int row = 0; row < kCategoryRowCount; ++row) {
+        if (CUnitsCategory* category = catalogue->FindCategory(CUnitsManager::CategoryKeyAt(row))) {
+            controls->RegisterControl(category, control);
+        }
+    }
 }
 
 }  // namespace units

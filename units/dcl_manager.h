@@ -55,4 +55,9 @@ inline void ShutdownUnitsLibrary() {
 CControlManager* ControlManager();
 CDataManager* DataManager();
 
+class DependentControl;
+/// Registers a window that shows values of any kind (a unit-aware plot window) under every
+/// category of the application table, so that each display-unit change refreshes it.
+void RegisterForUnitChanges(DependentControl* control);
+
 }  // namespace units

@@ -1,7 +1,7 @@
 #include "app/qt/calculation_runner.h"
 
 #include "engine/calculation_case.h"
-#include "engine/zelk_calculator_exception.h"
+#include "engine/calculation_driver.h"
 
 namespace app {
 
@@ -12,18 +12,13 @@ CalculationRunner& runner() {
     return r;
 }
 
-void runEngine(ZelkEngine::CalculationCase&) {
-    throw ZelkEngine::ZelkCalculatorException(
-        ZelkEngine::kErrorNotFinite, "The calculation engine is not part of this build yet.");
-}
-
 }  // namespace
 
 void runCalculation(ZelkEngine::CalculationCase& calculationCase) {
     if (runner()) {
         runner()(calculationCase);
     } else {
-        runEngine(calculationCase);
+        ZelkEngine::Calculate(calculationCase);
     }
 }
 

@@ -89,7 +89,7 @@ void CurvePlot::paintEvent(QPaintEvent*) {
 
     const Span xs = spanOf(m_curves, true);
     const Span ys = spanOf(m_curves, false);
-    const int left = 12 + lineHeight + metrics.horizontalAdvance(QStringLiteral("-00000"));
+    const int left = 12 + lineHeight + metrics.horizontalAdvance(QStringLiteral("-000000"));
     const QRectF area(left, lineHeight + 10, width() - left - 14, height() - 3 * lineHeight - 18);
     if (area.width() < 20 || area.height() < 20) {
         return;
@@ -108,7 +108,7 @@ void CurvePlot::paintEvent(QPaintEvent*) {
         p.drawLine(at, QPointF(at.x(), area.top()));
         p.setPen(Qt::black);
         p.drawText(QRectF(at.x() - 40, area.bottom() + 2, 80, lineHeight), Qt::AlignHCenter,
-                   QString::number(x, 'g', 5));
+                   QString::number(x, 'g', 6));
     }
     for (double y = ys.low; y <= ys.high + yStep / 2; y += yStep) {
         const QPointF at = toPoint(xs.low, y);
@@ -117,7 +117,7 @@ void CurvePlot::paintEvent(QPaintEvent*) {
         p.setPen(Qt::black);
         p.drawText(
             QRectF(lineHeight + 2, at.y() - lineHeight / 2.0, left - lineHeight - 6, lineHeight),
-            Qt::AlignRight | Qt::AlignVCenter, QString::number(y, 'g', 5));
+            Qt::AlignRight | Qt::AlignVCenter, QString::number(y, 'g', 6));
     }
     p.setPen(QPen(Qt::black, 1));
     p.drawRect(area);
@@ -126,8 +126,9 @@ void CurvePlot::paintEvent(QPaintEvent*) {
     p.save();
     p.translate(4, area.center().y());
     p.rotate(-90);
+    // A caption longer than the axis is cut with an ellipsis rather than at the frame.
     p.drawText(QRectF(-area.height() / 2, 0, area.height(), lineHeight), Qt::AlignHCenter,
-               m_yCaption);
+               metrics.elidedText(m_yCaption, Qt::ElideMiddle, static_cast<int>(area.height())));
     p.restore();
     p.setClipRect(area.adjusted(-1, -1, 1, 1));
     for (const Curve& curve : m_curves) {

@@ -159,7 +159,6 @@ DesignInputPanel::DesignInputPanel(QWidget* parent) : QWidget(parent) {
         m_fiberglassRows.last() = box;
         design->addWidget(box, row - 1, 1);
     }
-    design->setRowStretch(row, 1);
 
     // Default settings.
     sinkerBarWeight = edit(m_defaultsGroup, "sinkerBarWeight");
@@ -257,9 +256,12 @@ DesignInputPanel::DesignInputPanel(QWidget* parent) : QWidget(parent) {
     webLink->setText(
         QStringLiteral("<a href=\"https://www.brantwick.example\">www.brantwick.example</a>"));
 
+    m_leftColumn = new QVBoxLayout;
+    m_leftColumn->addWidget(m_designGroup);
+    m_leftColumn->addStretch(1);
     auto* columns = new QHBoxLayout;
-    columns->addWidget(m_designGroup, 1);
-    columns->addWidget(m_defaultsGroup, 1);
+    columns->addLayout(m_leftColumn);
+    columns->addWidget(m_defaultsGroup);
     auto* contact = new QHBoxLayout;
     contact->addWidget(contactLine);
     contact->addWidget(emailLink);
@@ -322,6 +324,11 @@ QWidget* DesignInputPanel::withUnit(QWidget* input, const QString& symbol) {
     h->addStretch(1);
     setUnitLabel(input, symbol);
     return box;
+}
+
+void DesignInputPanel::placeResultsList(QWidget* list) {
+    list->setParent(this);
+    m_leftColumn->insertWidget(1, list);
 }
 
 void DesignInputPanel::setUnitLabel(QWidget* input, const QString& symbol) {

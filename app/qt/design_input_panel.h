@@ -10,6 +10,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QVBoxLayout;
 
 namespace app {
 
@@ -34,6 +35,8 @@ public:
     void enablePressureSource(int source);
     /// Sets the unit symbol shown beside a unit-aware input.
     void setUnitLabel(QWidget* input, const QString& symbol);
+    /// Puts the results list under the design inputs, where the left column has room for it.
+    void placeResultsList(QWidget* list);
     /// The unit label beside an input (created on first use).
     QLabel* unitLabelFor(QWidget* input);
 
@@ -92,6 +95,7 @@ private:
     QGroupBox* m_defaultsGroup;
     QGroupBox* m_rodsGroup;
     QGroupBox* m_calculateFromGroup;
+    QVBoxLayout* m_leftColumn;
     QLabel* m_pressureExplanation;
     QLabel* m_percentSign;
     QLabel* m_spmLabel;

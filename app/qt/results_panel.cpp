@@ -66,12 +66,8 @@ ResultsPanel::ResultsPanel(QWidget* parent) : QWidget(parent) {
     plots->addWidget(m_torque, 4);
     plots->addLayout(torqueValues);
 
-    auto* left = new QVBoxLayout;
-    left->addWidget(m_resultsGroup);
-    left->addStretch(1);
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(6, 6, 10, 6);
-    layout->addLayout(left);
     layout->addLayout(plots, 1);
     retranslate();
 }

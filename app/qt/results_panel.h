@@ -42,6 +42,8 @@ public:
     /// The label that shows a row's value (tests read its colour).
     QLabel* valueLabel(int row) const;
 
+    /// The results list; the window places it beside the inputs.
+    QGroupBox* resultsList() const { return m_resultsGroup; }
     CurvePlot* cardsPlot() const { return m_cards; }
     CurvePlot* velocityPlot() const { return m_velocity; }
     CurvePlot* torquePlot() const { return m_torque; }

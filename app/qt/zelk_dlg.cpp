@@ -26,6 +26,7 @@
 #include "units/user_notifier.h"
 
 #include <QAction>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -59,6 +60,7 @@ CZelkDlg::CZelkDlg(CZelkApp& application, QWidget* parent)
     m_pictures = new PicturePanel;
     m_pictures->setCounter(m_pictureNumber);
     m_results = new ResultsPanel;
+    m_inputs->placeResultsList(m_results->resultsList());
     auto* right = new QStackedWidget(content);
     right->setObjectName(QStringLiteral("resultArea"));
     right->addWidget(m_pictures);
@@ -165,6 +167,13 @@ void CZelkDlg::retranslate() {
                 object->SetDescription(loadString(id));
             }
         }
+    }
+    // The angle units are the only ones whose names are words of the language.
+    if (units::CUnits* degree = units::FindUnit("DEGREE")) {
+        degree->SetSymbol(loadString(373));
+    }
+    if (units::CUnits* radians = units::FindUnit("RADIANS")) {
+        radians->SetSymbol(loadString(374));
     }
     if (m_hasResults) {
         showResults();

@@ -1,5 +1,6 @@
 // The main window's Calculate: the check before it, the engine passes, the values fed back into
 // the inputs, the stroke-rate and target-rate steps, and the results and plots shown after it.
+#include "app/case_builder.h"
 #include "app/qt/calculate_button.h"
 #include "app/qt/calculation_runner.h"
 #include "app/qt/curve_plot.h"
@@ -17,14 +18,12 @@
 #include "app/window/pre_calculation_check.h"
 #include "app/window/results_text.h"
 #include "calculators/design_links.h"
-#include "engine/rod_grades.h"
-#include "engine/rod_sizes.h"
-#include "engine/unit_types.h"
 #include "engine/zelk_calculator_exception.h"
 #include "files/lenient_number.h"
 
 #include <cmath>
 
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QStackedWidget>
 
@@ -53,42 +52,8 @@ QString caption(int id, const char* category) {
 }  // namespace
 
 ZelkEngine::CalculationCase CZelkDlg::calculationCaseFromControls() {
-    const ZelkEngine::DesignCase d = designFromControls();
-    ZelkEngine::CalculationCase c;
-    ZelkEngine::ZelkInputs& in = c.Inputs;
-    // Names and sizes outside the tables become invalid codes, which the engine reports.
-    in.UnitType = ZelkEngine::FindUnitTypeCode(d.m_unitTypeName).value_or(-1);
-    in.Depth = d.m_pumpDepth;
-    in.TargetRate = d.m_targetRate;
-    in.StrokeLength = d.m_strokeLength;
-    in.PumpDiameter = d.m_pumpDiameter;
-    in.TubingID = d.m_tubingID;
-    in.TubingOD = d.m_tubingOD;
-    in.AnchoredTubing = d.m_anchoredTubing;
-    in.RodType = d.m_rodType;
-    in.RodNumber = d.m_rodNumber;
-    in.RodGrade = ZelkEngine::FindRodGradeCode(d.m_rodGrade).value_or(-1);
-    in.FiberglassSizeIndex = ZelkEngine::FindFiberglassSizeIndex(d.m_fiberglassSize).value_or(-1);
-    in.FiberglassPercent = d.m_fiberglassPercent;
-    in.SteelSizeIndex = ZelkEngine::FindSteelSizeIndex(d.m_steelSize).value_or(-1);
-    in.StrokeRate = d.m_strokeRate;
-    in.CalcSPMFromTargetRate = d.m_calculationType == 1;
-    ZelkEngine::ZelkSettings& s = c.Settings;
-    s.PumpEfficiency = d.m_pumpEfficiency;
-    s.FluidSpGrav = d.m_fluidSpecificGravity;
-    s.UnitEfficiency = d.m_unitEfficiency;
-    s.DampingFactor = d.m_dampingFactor;
-    s.NTimeSteps = static_cast<std::int32_t>(m_options.numberOfTimeSteps);
-    s.dXMax = m_options.dxMaximum;
-    s.TubingPressure = d.m_tubingPressure;
-    s.CasingPressure = d.m_casingPressure;
-    s.SinkerWeight = d.m_sinkerBarWeight;
-    s.PumpInletPressure = d.m_pumpIntakePressure;
-    s.MinElements = m_options.minimumNumberOfElements;
-    s.PressureType = d.m_pumpIntakePressureEntered ? 0 : 1;
-    s.ProductivityIndex = d.m_productivityIndex;
-    s.ReservoirPressure = d.m_reservoirPressure;
-    return c;
+    // The same record the command-line program builds from a design file.
+    return BuildCalculationCase(designFromControls(), m_options);
 }
 
 bool CZelkDlg::calculate() {
@@ -188,6 +153,7 @@ void CZelkDlg::hideResults() {
     m_results->velocityPlot()->clear();
     m_results->torquePlot()->clear();
     m_pictures->setShowsPicture(true);
+    m_results->resultsList()->hide();
     if (auto* area = qobject_cast<QStackedWidget*>(m_pictures->parentWidget())) {
         area->setCurrentWidget(m_pictures);
     }
@@ -276,6 +242,7 @@ void CZelkDlg::showResults() {
           inDisplay("INLB", "INLB", r.NetTorqueCurve), QColor(120, 40, 160)}});
 
     m_pictures->setShowsPicture(false);
+    m_results->resultsList()->show();
     if (auto* area = qobject_cast<QStackedWidget*>(m_results->parentWidget())) {
         area->setCurrentWidget(m_results);
     }

@@ -13,6 +13,7 @@
 #include "app/text_format.h"
 #include "engine/tubing_table.h"
 #include "files/design_file.h"
+#include "files/design_units.h"
 #include "files/lenient_number.h"
 #include "units/data_object.h"
 #include "units/unit_system.h"
@@ -275,6 +276,12 @@ bool CZelkDlg::readDesignFile(const QString& path, bool calculateAfter) {
         return false;
     }
     m_options = options.RoundedForRun();
+    // The file's numbers are in the display units it names: show those units, then hold every
+    // value in its internal unit.
+    if (units::CUnitsManager* catalogue = units::UnitsManager()) {
+        files::ApplyDesignDisplayUnits(design, *catalogue);
+        design = files::DesignInInternalUnits(design, *catalogue);
+    }
     fillControlsFromDesign(design);
     if (calculateAfter) {
         calculate();
@@ -283,7 +290,10 @@ bool CZelkDlg::readDesignFile(const QString& path, bool calculateAfter) {
 }
 
 bool CZelkDlg::saveDesign(const QString& path) {
-    const ZelkEngine::DesignCase design = designFromControls();
+    ZelkEngine::DesignCase design = designFromControls();
+    if (const units::CUnitsManager* catalogue = units::UnitsManager()) {
+        design = files::DesignInDisplayUnits(design, *catalogue);
+    }
     const files::SaveResult result = files::SaveDesignFile(fromQString(path), design, m_options);
     if (!result.ok) {
         MessageService::show(this, toQString(result.message), uiText(238),

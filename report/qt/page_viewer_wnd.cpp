@@ -16,9 +16,12 @@ namespace report {
 
 namespace {
 
-// Pages are laid out at 100 viewer pixels per inch; fonts and pens are sized for that, so
-// the preview is the printed page in proportion.
+// Pages are placed at 100 viewer pixels per inch, but their items lay themselves out on a grid
+// eight times finer and are drawn scaled down. Font metrics at small pixel sizes are rounded to
+// whole pixels; on the fine grid they are as exact as on a printer, so the preview shows the
+// very page the printer gets, line for line.
 constexpr double kViewerPixelsPerInch = 100.0;
+constexpr double kLayoutScale = 8.0;
 
 }  // namespace
 
@@ -226,7 +229,9 @@ void CPageViewerWnd::LayoutPages() {
             }
         }
         m_pageRects.emplace_back(x, y, kPageWidth, kPageHeight);
-        m_report->PageAt(i)->SetDeviceRect(x, y, kPageWidth, kPageHeight, false);
+        m_report->PageAt(i)->SetDeviceRect(x * kLayoutScale, y * kLayoutScale,
+                                           kPageWidth * kLayoutScale, kPageHeight * kLayoutScale,
+                                           false);
     }
 }
 
@@ -291,8 +296,7 @@ void CPageViewerWnd::Draw(QPainter& painter) {
         const QPointF first = m_pageRects.front().topLeft();
         painter.translate(first.x() / m_zoom - first.x(), first.y() / m_zoom - first.y());
     }
-    for (std::size_t i = 0; i < m_pageRects.size(); ++i) {
-        const QRectF& rect = m_pageRects[i];
+    for (const QRectF& rect : m_pageRects) {
         painter.fillRect(rect, Qt::white);
         QPen frame(Qt::black);
         frame.setCosmetic(true);
@@ -300,9 +304,13 @@ void CPageViewerWnd::Draw(QPainter& painter) {
         painter.setPen(frame);
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(rect);
-        plot::PainterGraphics graphics(painter, kViewerPixelsPerInch / 96.0, false);
+    }
+    painter.scale(1.0 / kLayoutScale, 1.0 / kLayoutScale);
+    for (std::size_t i = 0; i < m_pageRects.size(); ++i) {
+        plot::PainterGraphics graphics(painter, kViewerPixelsPerInch * kLayoutScale / 96.0, false);
         m_report->PageAt(static_cast<int>(i))->Draw(graphics);
     }
+    // Clicks come back in the pages' own device units.
     m_inverseTransform = painter.worldTransform().inverted();
     painter.restore();
     if (IsVerticalBarShown() && IsHorizontalBarShown()) {

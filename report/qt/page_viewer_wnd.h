@@ -55,7 +55,8 @@ public:
     int PagesPerRow() const;
     int VerticalPos() const { return m_verticalPos; }
     int HorizontalPos() const { return m_horizontalPos; }
-    /// Page rectangles of the last layout, unzoomed pixels.
+    /// Page rectangles of the last layout, unzoomed pixels. (The pages' own device rectangles
+    /// are these on a finer grid, so that their text is laid out as exactly as on paper.)
     const std::vector<QRectF>& PageRects() const { return m_pageRects; }
 
     /// Scrolls to a position, clamped to the bar's limits.

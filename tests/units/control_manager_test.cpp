@@ -151,6 +151,15 @@ TEST_F(LibraryRefresh, UnitChangeRefreshesControlsOfTheCategory) {
     controls.UnregisterControl(&loadLabel);
 }
 
+TEST_F(LibraryRefresh, PlotWindowsHearEveryTableCategory) {
+    FakeControl plotWindow;
+    units::RegisterForUnitChanges(&plotWindow);
+    Manager().FindCategory("TORQUE")->SetCurrentUnit(Manager().FindUnit("NM"));
+    Manager().FindCategory("LENGTH")->SetCurrentUnit(Manager().FindUnit("M"));  // not in table
+    EXPECT_EQ(plotWindow.refreshes, 1);
+    units::ControlManager()->UnregisterControl(&plotWindow);
+}
+
 TEST_F(LibraryRefresh, StartupBuildsOnceAndModesSelectColumns) {
     units::CUnitsManager* first = units::UnitsManager();
     ASSERT_NE(units::DataManager(), nullptr);

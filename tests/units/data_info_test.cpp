@@ -131,6 +131,12 @@ TEST(DataInfo, ResizeRefusalsLeaveTheStorageUnchanged) {
     units::CDataInfoDouble huge;
     huge.BindArray(nullptr, 0, 0, nullptr, 1, 0, 0, nullptr, 1);
     EXPECT_FALSE(huge.Resize(1 << 20, 1 << 20));
+    EXPECT_FALSE(huge.SetDouble(Cell(0, 2147483647), 1.0));
+    EXPECT_FALSE(huge.InsertCells(0, 2147483647, 0));
+    EXPECT_FALSE(huge.MoveCells(0, 1, 2147483647, 0));
+    units::CDataInfoDouble blocks;  // a block size near the int range must not overflow
+    blocks.BindArray(nullptr, 1, 0, nullptr, 1, 0, 0, nullptr, 2147483647);
+    EXPECT_FALSE(blocks.Resize(1, 2));
 }
 
 TEST(DataInfo, InsertAndDeleteRowsKeepTheirNeighbours) {
