@@ -209,9 +209,13 @@ void SolveWaveEquation(CalculationCase& calculationCase, std::int32_t elementCou
                     case PumpState::Downstroke:
                         break;
                 }
-                u[last] =
-                    last == 1 ? r * row.m_inversePivot
-                              : (r - row.m_lower * sweep[last - 1]) * row.m_inversePivot;
+                if (last == 1) {
+                    // With two elements u_{M-2} is the polished rod itself: the pump condition's
+                    // term in it is known and belongs on the right-hand side.
+                    u[1] = (r - (row.m_lower - lowerBase) * u[0]) * row.m_inversePivot;
+                } else {
+                    u[last] = (r - row.m_lower * sweep[last - 1]) * row.m_inversePivot;
+                }
                 for (std::size_t j = last - 1; j >= 1; --j) {
                     u[j] = sweep[j] - factor[j] * u[j + 1];
                 }
