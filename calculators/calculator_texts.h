@@ -8,6 +8,9 @@ namespace calc {
 /// the English string-table texts (identifier in the comment); a dialog replaces them with the
 /// texts of the current language.
 struct CalculatorTexts {
+    /// The texts of the current language from the program's string table.
+    static CalculatorTexts FromStringTable();
+
     std::string m_invalidHeader = "The following are invalid:\n\n";  // 348
     std::string m_rangeInclusive =
         "%s must be a number between %0.3f and %0.3f %s, inclusive.";          // 363

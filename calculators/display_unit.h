@@ -3,6 +3,10 @@
 #include <functional>
 #include <string>
 
+namespace units {
+class CDataObject;
+}
+
 namespace calc {
 
 /// How a value held in its category's internal unit is shown to the user: the display unit's
@@ -16,5 +20,9 @@ struct DisplayUnit {
         return m_fromInternal ? m_fromInternal(internalValue) : internalValue;
     }
 };
+
+/// The display unit of a data object's category: its current symbol and the object's
+/// conversion from the storage unit. The object must outlive the result.
+DisplayUnit DisplayUnitOf(const units::CDataObject& object);
 
 }  // namespace calc

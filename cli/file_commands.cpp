@@ -3,6 +3,7 @@
 #include "app/case_builder.h"
 #include "app/zelk_options.h"
 #include "calculators/design_links.h"
+#include "cli/exit_codes.h"
 #include "engine/calculation_driver.h"
 #include "engine/design_case.h"
 #include "engine/zelk_calculator_exception.h"
@@ -15,16 +16,13 @@
 #include <CLI/CLI.hpp>
 #include <cmath>
 #include <cstdio>
+#include <iostream>
+#include <memory>
 #include <nlohmann/json.hpp>
 #include <ostream>
 
 namespace cli {
 namespace {
-
-// Exit statuses shared with the rest of the program.
-constexpr int kDone = 0;
-constexpr int kBadInput = 2;
-constexpr int kEngineRefused = 3;
 
 std::unique_ptr<units::CUnitsManager> oilfieldCatalogue() {
     auto catalogue = std::make_unique<units::CUnitsManager>();
@@ -104,86 +102,92 @@ bool LoadDesignForCalculation(const std::string& path, ZelkEngine::CalculationCa
     return true;
 }
 
-FileCommands::FileCommands(CLI::App& program, CLI::App& calculateCommand) {
-    calculateCommand.add_option("design", m_designFile,
-                                "Design file (.zlk, keyed text or an older binary design) to "
-                                "calculate with the options it carries");
+void registerFileCommands(CLI::App& app) {
+    struct Request {
+        std::string input;
+        std::string output;
+        std::string card;
+        bool json = false;
+    };
+    const auto fail = [](int status) {
+        std::cout.flush();
+        if (status != kExitSuccess) {
+            throw CLI::RuntimeError(status);
+        }
+    };
 
-    m_convert = program.add_subcommand(
+    auto convert = std::make_shared<Request>();
+    CLI::App* convertCommand = app.add_subcommand(
         "convert", "Read a design file of either format and write it as a keyed-text design");
-    m_convert->add_option("input", m_convertInput, "Design file to read")->required();
-    m_convert->add_option("output", m_convertOutput, "Keyed-text design file to write")->required();
-
-    m_compare = program.add_subcommand(
-        "compare", "Calculate a design and compare its surface card with a measured card file");
-    m_compare->add_option("design", m_compareDesign, "Design file")->required();
-    m_compare->add_option("card", m_compareCard, "Dynamometer card file (.dyn or .txt)")
+    convertCommand->add_option("input", convert->input, "Design file to read")->required();
+    convertCommand->add_option("output", convert->output, "Keyed-text design file to write")
         ->required();
-    m_compare->add_flag("--json", m_compareJson, "Print the comparison as one JSON object");
+    convertCommand->callback([convert, fail]() {
+        fail(RunConvert(convert->input, convert->output, std::cout, std::cerr));
+    });
+
+    auto compare = std::make_shared<Request>();
+    CLI::App* compareCommand = app.add_subcommand(
+        "compare", "Calculate a design and compare its surface card with a measured card file");
+    compareCommand->add_option("design", compare->input, "Design file")->required();
+    compareCommand->add_option("card", compare->card, "Dynamometer card file (.dyn or .txt)")
+        ->required();
+    compareCommand->add_flag("--json", compare->json, "Write the comparison as one JSON object");
+    compareCommand->callback([compare, fail]() {
+        fail(RunCompare(compare->input, compare->card, compare->json, std::cout, std::cerr));
+    });
 }
 
-bool FileCommands::LoadDesign(ZelkEngine::CalculationCase& calculation, std::string& error) const {
-    return LoadDesignForCalculation(m_designFile, calculation, error);
-}
-
-std::optional<int> FileCommands::Run(std::ostream& out, std::ostream& err) const {
-    if (m_convert->parsed()) {
-        return Convert(out, err);
-    }
-    if (m_compare->parsed()) {
-        return Compare(out, err);
-    }
-    return std::nullopt;
-}
-
-int FileCommands::Convert(std::ostream& out, std::ostream& err) const {
+int RunConvert(const std::string& input, const std::string& output, std::ostream& out,
+               std::ostream& err) {
     auto catalogue = oilfieldCatalogue();
     LoadedDesign loaded;
     std::string error;
-    if (!openDesign(m_convertInput, *catalogue, loaded, error)) {
+    if (!openDesign(input, *catalogue, loaded, error)) {
         err << "zelk-cli: " << oneLine(error) << '\n';
-        return kBadInput;
+        return kExitUsage;
     }
     // Keep the units the input shows its values in; an older binary design names none that
     // the catalogue knows, so it is written in oilfield units.
     files::ApplyDesignDisplayUnits(loaded.design, *catalogue);
     const files::SaveResult saved = files::SaveDesignFile(
-        m_convertOutput, files::DesignInDisplayUnits(loaded.design, *catalogue), loaded.options);
+        output, files::DesignInDisplayUnits(loaded.design, *catalogue), loaded.options);
     if (!saved.ok) {
         err << "zelk-cli: " << oneLine(saved.message) << '\n';
-        return kBadInput;
+        return kExitUsage;
     }
-    out << "wrote " << m_convertOutput << '\n';
-    return kDone;
+    out << "wrote " << output << '\n';
+    return kExitSuccess;
 }
 
-int FileCommands::Compare(std::ostream& out, std::ostream& err) const {
+int RunCompare(const std::string& design, const std::string& cardPath, bool json, std::ostream& out,
+               std::ostream& err) {
     ZelkEngine::CalculationCase calculation;
     std::string error;
-    if (!LoadDesignForCalculation(m_compareDesign, calculation, error)) {
+    if (!LoadDesignForCalculation(design, calculation, error)) {
         err << "zelk-cli: " << oneLine(error) << '\n';
-        return kBadInput;
+        return kExitUsage;
     }
-    const std::optional<files::DynFile> card = files::readDynFile(m_compareCard, &error);
+    const std::optional<files::DynFile> card = files::readDynFile(cardPath, &error);
     if (!card) {
         err << "zelk-cli: " << oneLine(error) << '\n';
-        return kBadInput;
+        return kExitUsage;
     }
     if (card->card.positions.empty()) {
-        err << "zelk-cli: " << m_compareCard << " holds no card points\n";
-        return kBadInput;
+        err << "zelk-cli: " << cardPath << " holds no card points\n";
+        return kExitUsage;
     }
     const double strokeLength = calculation.Inputs.StrokeLength;
     try {
         ZelkEngine::Calculate(calculation);
     } catch (const ZelkEngine::ZelkCalculatorException& e) {
-        if (m_compareJson) {
+        if (json) {
             out << nlohmann::json{{"error", {{"code", e.code()}, {"message", e.message()}}}}.dump()
                 << '\n';
         } else {
             err << "zelk-cli: " << oneLine(e.what()) << '\n';
         }
-        return kEngineRefused;
+        return kExitEngine;
     }
     const files::CardComparison comparison =
         files::CompareCards(files::PredictedCard(calculation, strokeLength), card->card);
@@ -193,7 +197,7 @@ int FileCommands::Compare(std::ostream& out, std::ostream& err) const {
     static const char* const kLabels[] = {"Peak Load", "Minimum Load", "Stroke Length",
                                           "Polished Rod Power"};
     static const char* const kUnits[] = {"lb", "lb", "in", "HP"};
-    if (m_compareJson) {
+    if (json) {
         nlohmann::json result = nlohmann::json::object();
         for (int q = 0; q < 4; ++q) {
             const files::ComparedValue& v = comparison.values[static_cast<std::size_t>(q)];
@@ -207,7 +211,7 @@ int FileCommands::Compare(std::ostream& out, std::ostream& err) const {
         result["ImportedTVLoad"] = number(comparison.importedTvLoad);
         result["ImportedSVLoad"] = number(comparison.importedSvLoad);
         out << result.dump() << '\n';
-        return kDone;
+        return kExitSuccess;
     }
     char line[160];
     std::snprintf(line, sizeof line, "%-24s %12s %12s %12s %13s\n", "", "Zelk", "Dyn File",
@@ -230,7 +234,7 @@ int FileCommands::Compare(std::ostream& out, std::ostream& err) const {
                   fixed(comparison.predictedSvLoad, 1).c_str(),
                   fixed(comparison.importedSvLoad, 1).c_str());
     out << line;
-    return kDone;
+    return kExitSuccess;
 }
 
 }  // namespace cli

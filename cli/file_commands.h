@@ -3,7 +3,6 @@
 #include "engine/calculation_case.h"
 
 #include <iosfwd>
-#include <optional>
 #include <string>
 
 namespace CLI {
@@ -12,44 +11,23 @@ class App;
 
 namespace cli {
 
-/// The design file commands of zelk-cli: "calculate FILE.zlk" (an argument added to the
-/// calculate command), "convert IN OUT.zlk" and "compare FILE.zlk CARD.dyn [--json]".
-class FileCommands {
-public:
-    /// Adds the convert and compare commands to the program and the optional design file
-    /// argument to its calculate command.
-    FileCommands(CLI::App& program, CLI::App& calculateCommand);
+/// Adds the design file commands: "convert IN OUT.zlk" (any design file to the keyed-text
+/// format) and "compare FILE.zlk CARD.dyn [--json]" (the calculated surface card against a
+/// measured one).
+void registerFileCommands(CLI::App& app);
 
-    /// True when calculate was given a design file.
-    bool HasDesignFile() const { return !m_designFile.empty(); }
-
-    /// Loads calculate's design file into the engine's record as the main window opens it:
-    /// either format, the options it carries, its display units applied. False with a one-line
-    /// message when the file cannot be read or is no design.
-    bool LoadDesign(ZelkEngine::CalculationCase& calculation, std::string& error) const;
-
-    /// Runs convert or compare when one was chosen: its exit status (0 done, 2 unreadable or
-    /// malformed input, 3 the engine refused the design); none when neither was chosen.
-    std::optional<int> Run(std::ostream& out, std::ostream& err) const;
-
-private:
-    int Convert(std::ostream& out, std::ostream& err) const;
-    int Compare(std::ostream& out, std::ostream& err) const;
-
-    CLI::App* m_convert = nullptr;
-    CLI::App* m_compare = nullptr;
-    std::string m_designFile;
-    std::string m_convertInput;
-    std::string m_convertOutput;
-    std::string m_compareDesign;
-    std::string m_compareCard;
-    bool m_compareJson = false;
-};
-
-/// Reads a design file into the engine's record: the file's options (as a run keeps them, to two
-/// decimals) and settings, its numbers in internal units, the calculator links of the file applied
-/// as opening it in the window applies them.
+/// Reads a design file of either format into the engine's record as the main window opens it:
+/// the options the file carries (to two decimals, as a run keeps them), its numbers turned from
+/// the display units it names into internal units, and the fluid specific gravity and sinker bar
+/// links applied. False with a one-line message when the file cannot be read or is no design.
 bool LoadDesignForCalculation(const std::string& path, ZelkEngine::CalculationCase& calculation,
                               std::string& error);
+
+/// The commands themselves, with their exit status (0 done, 2 unreadable or malformed input,
+/// 3 the engine refused the design).
+int RunConvert(const std::string& input, const std::string& output, std::ostream& out,
+               std::ostream& err);
+int RunCompare(const std::string& design, const std::string& card, bool json, std::ostream& out,
+               std::ostream& err);
 
 }  // namespace cli

@@ -3,6 +3,7 @@
 #include "app/string_table.h"
 #include "plot/data_area_curve.h"
 #include "plot/standard_plot.h"
+#include "units/data_object.h"
 #include "units/units_manager.h"
 
 #include <cmath>
@@ -11,14 +12,17 @@ namespace report {
 
 namespace {
 
-void SetUp(plot::CPlot& plot, int title, int xLabel, int yLabel) {
-    plot::BuildStandardPlot(plot, nullptr, nullptr);
-    plot::AddStandardTextBlocks(plot, app::loadString(title), app::loadString(xLabel),
-                                app::loadString(yLabel));
-}
-
 int Row(const char* categoryKey) {
     return units::CUnitsManager::CategoryIndexOf(categoryKey);
+}
+
+std::string LabelWithUnit(int id, const char* categoryKey) {
+    const std::string symbol = units::CategoryUnitSymbol(categoryKey);
+    std::string label = app::loadString(id);
+    if (!symbol.empty()) {
+        label += " (" + symbol + ")";
+    }
+    return label;
 }
 
 void Put(plot::CPlot& plot, const char* name, const std::vector<double>& x,
@@ -44,9 +48,31 @@ void Put(plot::CPlot& plot, const char* name, const std::vector<double>& x,
 }  // namespace
 
 SuckerRodPlots::SuckerRodPlots() {
-    SetUp(m_cards, 200, 202, 201);
-    SetUp(m_pumpVelocity, 203, 202, 204);
-    SetUp(m_torque, 205, 209, 208);
+    SetUp(m_cards, 0, 200, 202, "SMALL_LENGTH", 201, "SMALL_WEIGHT");
+    SetUp(m_pumpVelocity, 1, 203, 202, "SMALL_LENGTH", 204, "SMALL_VELOCITY");
+    SetUp(m_torque, 2, 205, 209, "ANGLE", 208, "INLB");
+}
+
+SuckerRodPlots::~SuckerRodPlots() = default;
+
+void SuckerRodPlots::SetUp(plot::CPlot& plot, int index, int title, int xLabel,
+                           const char* xCategory, int yLabel, const char* yCategory) {
+    const char* categories[2] = {xCategory, yCategory};
+    for (int axis = 0; axis < 2; ++axis) {
+        const auto slot = static_cast<std::size_t>(2 * index + axis);
+        const int row = Row(categories[axis]);
+        auto object = std::make_unique<units::CDataObject>();
+        object->SetName(app::loadString(title) + (axis == 0 ? " X_DCL" : " Y_DCL"));
+        object->SetDescription(app::loadString(title) + " DCL Axis");
+        object->SetUnits(units::CUnitsManager::InternalUnitAt(row),
+                         units::CUnitsManager::CategoryKeyAt(row));
+        object->InitValue(&m_axisValues[slot]);
+        m_axisObjects[slot] = std::move(object);
+    }
+    plot::BuildStandardPlot(plot, m_axisObjects[static_cast<std::size_t>(2 * index)].get(),
+                            m_axisObjects[static_cast<std::size_t>(2 * index + 1)].get());
+    plot::AddStandardTextBlocks(plot, app::loadString(title), LabelWithUnit(xLabel, xCategory),
+                                LabelWithUnit(yLabel, yCategory));
 }
 
 void SuckerRodPlots::SetResults(const ZelkEngine::ZelkResults& r) {

@@ -2,6 +2,9 @@
 
 #include "app/qt/calculate_button.h"
 #include "app/qt/ui_text.h"
+#include "units/qt/ex_combo.h"
+#include "units/qt/ex_edit.h"
+#include "units/qt/units_ctrl.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -21,6 +24,27 @@ namespace app {
 namespace {
 
 constexpr int kInputWidth = 92;
+// Stands for the unit control of a unit-aware input where other rows give a fixed unit text.
+const QString kUnitControl = QStringLiteral("(unit)");
+
+units::CExCombo* unitCombo(QWidget* parent, const char* name) {
+    auto* combo = new units::CExCombo(parent);
+    combo->setObjectName(QLatin1String(name));
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->setFixedWidth(kInputWidth);
+    return combo;
+}
+
+units::CExEdit* unitEdit(QWidget* parent, const char* name) {
+    auto* line = new units::CExEdit(parent);
+    line->setObjectName(QLatin1String(name));
+    line->setFixedWidth(kInputWidth);
+    // Enter stores the value and then calculates, as anywhere in the window.
+    line->SetCommitOnEnter(true);
+    line->SetPassEnterOn(true);
+    return line;
+}
 
 QComboBox* presetCombo(QWidget* parent, const char* name, const QStringList& presets) {
     auto* combo = new QComboBox(parent);
@@ -76,17 +100,9 @@ DesignInputPanel::DesignInputPanel(QWidget* parent) : QWidget(parent) {
     unitType =
         listCombo(m_designGroup, "unitType", numbers({"CWConv", "CCWConv", "MarkII", "AirBal"}));
     unitType->setFixedWidth(kInputWidth);
-    QStringList depths;
-    for (int d = 1000; d <= 13000; d += 1000) {
-        depths << QString::number(d);
-    }
-    pumpDepth = presetCombo(m_designGroup, "pumpDepth", depths);
-    strokeLength = presetCombo(
-        m_designGroup, "strokeLength",
-        numbers({"48", "54", "64", "74", "86", "100", "120", "144", "168", "192", "216", "240"}));
-    pumpDiameter = presetCombo(m_designGroup, "pumpDiameter",
-                               numbers({"0.875", "1", "1.06", "1.25", "1.5", "1.75", "1.78", "2",
-                                        "2.25", "2.5", "2.75", "3.75", "4.75"}));
+    pumpDepth = unitCombo(m_designGroup, "pumpDepth");
+    strokeLength = unitCombo(m_designGroup, "strokeLength");
+    pumpDiameter = unitCombo(m_designGroup, "pumpDiameter");
     tubingSize = listCombo(m_designGroup, "tubingSize", {});
     anchoredTubing = new QCheckBox(m_designGroup);
     anchoredTubing->setObjectName(QStringLiteral("anchoredTubing"));
@@ -103,12 +119,8 @@ DesignInputPanel::DesignInputPanel(QWidget* parent) : QWidget(parent) {
                             numbers({"55", "65", "66", "75", "76", "77", "86", "87", "88", "97",
                                      "98", "99", "108", "109"}));
     rodGrade = presetCombo(m_designGroup, "rodGrade", numbers({"K", "C", "D", "E"}));
-    fiberglassSize =
-        presetCombo(m_designGroup, "fiberglassSize",
-                    numbers({"0.5", "0.625", "0.75", "0.875", "1", "1.2", "1.25", "1.5"}));
-    steelSize = presetCombo(
-        m_designGroup, "steelSize",
-        numbers({"0.75", "0.875", "1", "1.125", "1.25", "1.375", "1.5", "1.625", "1.75"}));
+    fiberglassSize = unitCombo(m_designGroup, "fiberglassSize");
+    steelSize = unitCombo(m_designGroup, "steelSize");
     percentFiberglass = presetCombo(m_designGroup, "percentFiberglass",
                                     numbers({"30", "40", "50", "60", "70", "80", "90"}));
 
@@ -129,9 +141,9 @@ DesignInputPanel::DesignInputPanel(QWidget* parent) : QWidget(parent) {
     addRow(102, title, QString(), nullptr);
     title->setFixedWidth(kInputWidth + 40);
     addRow(135, unitType, QString(), nullptr);
-    addRow(136, pumpDepth, QStringLiteral("ft"), nullptr);
-    addRow(106, strokeLength, QStringLiteral("in"), nullptr);
-    addRow(107, pumpDiameter, QStringLiteral("in"), nullptr);
+    addRow(136, pumpDepth, kUnitControl, nullptr);
+    addRow(106, strokeLength, kUnitControl, nullptr);
+    addRow(107, pumpDiameter, kUnitControl, nullptr);
     design->addWidget(addLabel(108), row++, 0, 1, 2);
     design->addWidget(tubingSize, row++, 0, 1, 2);
     design->addWidget(anchoredTubing, row++, 0, 1, 2);
@@ -142,8 +154,8 @@ DesignInputPanel::DesignInputPanel(QWidget* parent) : QWidget(parent) {
     design->addWidget(m_rodsGroup, row++, 0, 1, 2);
     addRow(165, rodNumber, QString(), &m_steelRows);
     addRow(167, rodGrade, QString(), &m_steelRows);
-    addRow(104, fiberglassSize, QStringLiteral("in"), &m_fiberglassRows);
-    addRow(114, steelSize, QStringLiteral("in"), &m_fiberglassRows);
+    addRow(104, fiberglassSize, kUnitControl, &m_fiberglassRows);
+    addRow(114, steelSize, kUnitControl, &m_fiberglassRows);
     addRow(115, percentFiberglass, QString(), &m_fiberglassRows);
     m_percentSign = new QLabel(QStringLiteral("%"), m_designGroup);
     {
@@ -161,10 +173,10 @@ DesignInputPanel::DesignInputPanel(QWidget* parent) : QWidget(parent) {
     }
 
     // Default settings.
-    sinkerBarWeight = edit(m_defaultsGroup, "sinkerBarWeight");
-    fluidSpecificGravity = edit(m_defaultsGroup, "fluidSpecificGravity");
-    tubingPressure = edit(m_defaultsGroup, "tubingPressure");
-    casingPressure = edit(m_defaultsGroup, "casingPressure");
+    sinkerBarWeight = unitEdit(m_defaultsGroup, "sinkerBarWeight");
+    fluidSpecificGravity = unitEdit(m_defaultsGroup, "fluidSpecificGravity");
+    tubingPressure = unitEdit(m_defaultsGroup, "tubingPressure");
+    casingPressure = unitEdit(m_defaultsGroup, "casingPressure");
     dampingFactor = edit(m_defaultsGroup, "dampingFactor");
     unitEfficiency = edit(m_defaultsGroup, "unitEfficiency");
     pumpEfficiency = edit(m_defaultsGroup, "pumpEfficiency");
@@ -176,9 +188,9 @@ DesignInputPanel::DesignInputPanel(QWidget* parent) : QWidget(parent) {
     pressureChoice->addButton(pressureEntered, 0);
     pressureChoice->addButton(pressureFromReservoir, 1);
     pressureEntered->setChecked(true);
-    pumpIntakePressure = edit(m_defaultsGroup, "pumpIntakePressure");
-    reservoirPressure = edit(m_defaultsGroup, "reservoirPressure");
-    productivityIndex = edit(m_defaultsGroup, "productivityIndex");
+    pumpIntakePressure = unitEdit(m_defaultsGroup, "pumpIntakePressure");
+    reservoirPressure = unitEdit(m_defaultsGroup, "reservoirPressure");
+    productivityIndex = unitEdit(m_defaultsGroup, "productivityIndex");
     m_pressureExplanation = new QLabel(m_defaultsGroup);
     m_pressureExplanation->setWordWrap(true);
 
@@ -190,19 +202,19 @@ DesignInputPanel::DesignInputPanel(QWidget* parent) : QWidget(parent) {
         defaults->addWidget(unit.isNull() ? input : withUnit(input, unit), row, 1);
         ++row;
     };
-    addDefault(117, sinkerBarWeight, QStringLiteral("lb"));
-    addDefault(118, fluidSpecificGravity, QStringLiteral("SG"));
-    addDefault(119, tubingPressure, QStringLiteral("psi"));
-    addDefault(120, casingPressure, QStringLiteral("psi"));
+    addDefault(117, sinkerBarWeight, kUnitControl);
+    addDefault(118, fluidSpecificGravity, kUnitControl);
+    addDefault(119, tubingPressure, kUnitControl);
+    addDefault(120, casingPressure, kUnitControl);
     addDefault(130, dampingFactor, QString());
     addDefault(131, unitEfficiency, QStringLiteral("%"));
     addDefault(132, pumpEfficiency, QStringLiteral("%"));
     defaults->addWidget(m_pressureExplanation, row++, 0, 1, 2);
     defaults->addWidget(pressureEntered, row++, 0, 1, 2);
     defaults->addWidget(pressureFromReservoir, row++, 0, 1, 2);
-    addDefault(122, pumpIntakePressure, QStringLiteral("psi"));
-    addDefault(133, reservoirPressure, QStringLiteral("psi"));
-    addDefault(134, productivityIndex, QStringLiteral("bbl/day/psi"));
+    addDefault(122, pumpIntakePressure, kUnitControl);
+    addDefault(133, reservoirPressure, kUnitControl);
+    addDefault(134, productivityIndex, kUnitControl);
     defaults->setRowStretch(row, 1);
 
     // Calculate from stroke rate or target rate.
@@ -215,7 +227,7 @@ DesignInputPanel::DesignInputPanel(QWidget* parent) : QWidget(parent) {
     fromChoice->addButton(fromTargetRate, 1);
     fromStrokeRate->setChecked(true);
     strokeRate = edit(m_calculateFromGroup, "strokeRate");
-    targetRate = edit(m_calculateFromGroup, "targetRate");
+    targetRate = unitEdit(m_calculateFromGroup, "targetRate");
     strokeRateDown = stepButton(m_calculateFromGroup, "strokeRateDown", "<<");
     strokeRateUp = stepButton(m_calculateFromGroup, "strokeRateUp", ">>");
     targetRateDown = stepButton(m_calculateFromGroup, "targetRateDown", "<<");
@@ -238,8 +250,9 @@ DesignInputPanel::DesignInputPanel(QWidget* parent) : QWidget(parent) {
     from->addWidget(targetRateDown, 1, 1);
     from->addWidget(targetRate, 1, 2);
     from->addWidget(targetRateUp, 1, 3);
-    from->addWidget(unitLabelFor(targetRate), 1, 4);
-    setUnitLabel(targetRate, QStringLiteral("bbl/day"));
+    auto* targetUnit = new units::CUnitsCtrl(m_calculateFromGroup);
+    m_unitControls.append({targetRate, targetUnit});
+    from->addWidget(targetUnit, 1, 4);
     from->setColumnStretch(5, 1);
     from->addWidget(calculate, 0, 6, 2, 1);
 
@@ -280,7 +293,8 @@ DesignInputPanel::DesignInputPanel(QWidget* parent) : QWidget(parent) {
     sinkerBarLink->setObjectName(QStringLiteral("sinkerBarLink"));
     slippageLink = new CCalculateButton(pumpEfficiency);
     slippageLink->setObjectName(QStringLiteral("slippageLink"));
-    for (QLineEdit* linked : {fluidSpecificGravity, sinkerBarWeight, pumpEfficiency}) {
+    for (QLineEdit* linked :
+         std::initializer_list<QLineEdit*>{fluidSpecificGravity, sinkerBarWeight, pumpEfficiency}) {
         linked->setTextMargins(0, 0, fluidSpecificGravityLink->width() + 2, 0);
     }
     tubingAnchorTool = new CCalculateButton(anchoredTubing, true);
@@ -300,16 +314,18 @@ QLabel* DesignInputPanel::addLabel(int stringId) {
     return label;
 }
 
-QLabel* DesignInputPanel::unitLabelFor(QWidget* input) {
-    for (const auto& entry : m_unitLabels) {
+void DesignInputPanel::placeResultsList(QWidget* list) {
+    list->setParent(this);
+    m_leftColumn->insertWidget(1, list);
+}
+
+units::CUnitsCtrl* DesignInputPanel::unitControlFor(QWidget* input) const {
+    for (const auto& entry : m_unitControls) {
         if (entry.first == input) {
             return entry.second;
         }
     }
-    auto* label = new QLabel(this);
-    label->setMinimumWidth(34);
-    m_unitLabels.append({input, label});
-    return label;
+    return nullptr;
 }
 
 QWidget* DesignInputPanel::withUnit(QWidget* input, const QString& symbol) {
@@ -318,21 +334,18 @@ QWidget* DesignInputPanel::withUnit(QWidget* input, const QString& symbol) {
     h->setContentsMargins(0, 0, 0, 0);
     h->setSpacing(4);
     h->addWidget(input);
-    QLabel* unit = unitLabelFor(input);
-    unit->setParent(box);
-    h->addWidget(unit);
+    if (symbol == kUnitControl) {
+        auto* unit = new units::CUnitsCtrl(box);
+        unit->setMinimumWidth(40);
+        m_unitControls.append({input, unit});
+        h->addWidget(unit);
+    } else {
+        auto* unit = new QLabel(symbol, box);
+        unit->setMinimumWidth(40);
+        h->addWidget(unit);
+    }
     h->addStretch(1);
-    setUnitLabel(input, symbol);
     return box;
-}
-
-void DesignInputPanel::placeResultsList(QWidget* list) {
-    list->setParent(this);
-    m_leftColumn->insertWidget(1, list);
-}
-
-void DesignInputPanel::setUnitLabel(QWidget* input, const QString& symbol) {
-    unitLabelFor(input)->setText(symbol);
 }
 
 void DesignInputPanel::retranslate() {

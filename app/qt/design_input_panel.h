@@ -12,6 +12,12 @@ class QPushButton;
 class QRadioButton;
 class QVBoxLayout;
 
+namespace units {
+class CExCombo;
+class CExEdit;
+class CUnitsCtrl;
+}  // namespace units
+
 namespace app {
 
 class CCalculateButton;
@@ -33,12 +39,14 @@ public:
     void enableCalculateFrom(int calculateFrom);
     /// Enables the pump intake pressure edit, or the reservoir pressure and productivity index.
     void enablePressureSource(int source);
-    /// Sets the unit symbol shown beside a unit-aware input.
-    void setUnitLabel(QWidget* input, const QString& symbol);
     /// Puts the results list under the design inputs, where the left column has room for it.
     void placeResultsList(QWidget* list);
-    /// The unit label beside an input (created on first use).
-    QLabel* unitLabelFor(QWidget* input);
+    /// The unit control beside a unit-aware input, none for the others.
+    units::CUnitsCtrl* unitControlFor(QWidget* input) const;
+    /// Every unit-aware input with its unit control, in panel order.
+    const QList<QPair<QWidget*, units::CUnitsCtrl*>>& unitAwareInputs() const {
+        return m_unitControls;
+    }
 
     int rodType() const;
     int calculateFrom() const;
@@ -46,34 +54,34 @@ public:
 
     QLineEdit* title;
     QComboBox* unitType;
-    QComboBox* pumpDepth;
-    QComboBox* strokeLength;
-    QComboBox* pumpDiameter;
+    units::CExCombo* pumpDepth;
+    units::CExCombo* strokeLength;
+    units::CExCombo* pumpDiameter;
     QComboBox* tubingSize;
     QCheckBox* anchoredTubing;
     QRadioButton* steelRods;
     QRadioButton* fiberglassRods;
     QComboBox* rodNumber;
     QComboBox* rodGrade;
-    QComboBox* fiberglassSize;
-    QComboBox* steelSize;
+    units::CExCombo* fiberglassSize;
+    units::CExCombo* steelSize;
     QComboBox* percentFiberglass;
-    QLineEdit* sinkerBarWeight;
-    QLineEdit* fluidSpecificGravity;
-    QLineEdit* tubingPressure;
-    QLineEdit* casingPressure;
+    units::CExEdit* sinkerBarWeight;
+    units::CExEdit* fluidSpecificGravity;
+    units::CExEdit* tubingPressure;
+    units::CExEdit* casingPressure;
     QLineEdit* dampingFactor;
     QLineEdit* unitEfficiency;
     QLineEdit* pumpEfficiency;
     QRadioButton* pressureEntered;
     QRadioButton* pressureFromReservoir;
-    QLineEdit* pumpIntakePressure;
-    QLineEdit* reservoirPressure;
-    QLineEdit* productivityIndex;
+    units::CExEdit* pumpIntakePressure;
+    units::CExEdit* reservoirPressure;
+    units::CExEdit* productivityIndex;
     QRadioButton* fromStrokeRate;
     QRadioButton* fromTargetRate;
     QLineEdit* strokeRate;
-    QLineEdit* targetRate;
+    units::CExEdit* targetRate;
     QPushButton* strokeRateDown;
     QPushButton* strokeRateUp;
     QPushButton* targetRateDown;
@@ -89,6 +97,7 @@ public:
 
 private:
     QLabel* addLabel(int stringId);
+    /// The input with a fixed unit text ("%", "SPM") or its unit control.
     QWidget* withUnit(QWidget* input, const QString& symbol);
 
     QGroupBox* m_designGroup;
@@ -100,7 +109,7 @@ private:
     QLabel* m_percentSign;
     QLabel* m_spmLabel;
     QList<QPair<QLabel*, int>> m_labels;
-    QList<QPair<QWidget*, QLabel*>> m_unitLabels;
+    QList<QPair<QWidget*, units::CUnitsCtrl*>> m_unitControls;
     QList<QWidget*> m_steelRows;
     QList<QWidget*> m_fiberglassRows;
 };

@@ -1,7 +1,9 @@
 #include "app/qt/results_panel.h"
 
-#include "app/qt/curve_plot.h"
 #include "app/qt/ui_text.h"
+#include "app/string_table.h"
+#include "plot/qt/dcl_plot_wnd.h"
+#include "plot/text_block.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -36,12 +38,18 @@ ResultsPanel::ResultsPanel(QWidget* parent) : QWidget(parent) {
     m_rowsLayout->setVerticalSpacing(3);
     m_rowsLayout->setColumnStretch(2, 1);
 
-    m_cards = new CurvePlot(this);
+    m_cards = new plot::CDCLPlotWnd(this);
     m_cards->setObjectName(QStringLiteral("cardsPlot"));
-    m_velocity = new CurvePlot(this);
+    m_cards->AttachPlot(&m_plots.Cards());
+    m_velocity = new plot::CDCLPlotWnd(this);
     m_velocity->setObjectName(QStringLiteral("velocityPlot"));
-    m_torque = new CurvePlot(this);
+    m_velocity->AttachPlot(&m_plots.PumpVelocity());
+    m_torque = new plot::CDCLPlotWnd(this);
     m_torque->setObjectName(QStringLiteral("torquePlot"));
+    m_torque->AttachPlot(&m_plots.Torque());
+    for (plot::CDCLPlotWnd* window : {m_cards, m_velocity, m_torque}) {
+        window->setMinimumSize(300, 170);
+    }
     for (int i = 0; i < 4; ++i) {
         m_plotLabels[i] = columnLabel(this, Qt::AlignLeft);
         m_plotValues[i] = columnLabel(this, Qt::AlignRight);
@@ -74,6 +82,36 @@ ResultsPanel::ResultsPanel(QWidget* parent) : QWidget(parent) {
 
 void ResultsPanel::retranslate() {
     m_resultsGroup->setTitle(uiText(124));
+    struct Titles {
+        plot::CPlot& plot;
+        int title;
+        int xLabel;
+        int yLabel;
+    };
+    const Titles titles[] = {{m_plots.Cards(), 200, 202, 201},
+                             {m_plots.PumpVelocity(), 203, 202, 204},
+                             {m_plots.Torque(), 205, 209, 208}};
+    for (const Titles& t : titles) {
+        const std::pair<const char*, int> blocks[] = {
+            {"PlotTitle", t.title}, {"XLabel", t.xLabel}, {"YLabel", t.yLabel}};
+        for (const auto& [name, id] : blocks) {
+            if (plot::CTextBlock* block = t.plot.FindTextBlock(name)) {
+                block->SetText(loadString(id));
+            }
+        }
+    }
+    for (plot::CDCLPlotWnd* window : {m_cards, m_velocity, m_torque}) {
+        window->Layout();
+        window->Invalidate();
+    }
+}
+
+void ResultsPanel::setCurves(const ZelkEngine::ZelkResults& results) {
+    m_plots.SetResults(results);
+    for (plot::CDCLPlotWnd* window : {m_cards, m_velocity, m_torque}) {
+        window->Layout();
+        window->Invalidate();
+    }
 }
 
 void ResultsPanel::setResultRows(const std::vector<ResultRow>& rows) {

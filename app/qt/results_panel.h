@@ -1,5 +1,7 @@
 #pragma once
 
+#include "report/sucker_rod_plots.h"
+
 #include <vector>
 
 #include <QString>
@@ -10,9 +12,11 @@ class QGridLayout;
 class QGroupBox;
 class QLabel;
 
-namespace app {
+namespace plot {
+class CDCLPlotWnd;
+}
 
-class CurvePlot;
+namespace app {
 
 /// One line of the results list: its label, its value with the unit symbol, and whether the
 /// value is drawn in red.
@@ -33,6 +37,8 @@ public:
     explicit ResultsPanel(QWidget* parent = nullptr);
 
     void retranslate();
+    /// Replaces the curves of the three plots with those of a calculation.
+    void setCurves(const ZelkEngine::ZelkResults& results);
     void setResultRows(const std::vector<ResultRow>& rows);
     void setPlotValues(int column, const QStringList& labels, const QStringList& values);
 
@@ -44,9 +50,10 @@ public:
 
     /// The results list; the window places it beside the inputs.
     QGroupBox* resultsList() const { return m_resultsGroup; }
-    CurvePlot* cardsPlot() const { return m_cards; }
-    CurvePlot* velocityPlot() const { return m_velocity; }
-    CurvePlot* torquePlot() const { return m_torque; }
+    plot::CPlot& cardsPlot() { return m_plots.Cards(); }
+    plot::CPlot& velocityPlot() { return m_plots.PumpVelocity(); }
+    plot::CPlot& torquePlot() { return m_plots.Torque(); }
+    plot::CDCLPlotWnd* cardsWindow() const { return m_cards; }
 
 private:
     QGroupBox* m_resultsGroup;
@@ -56,9 +63,10 @@ private:
     std::vector<QLabel*> m_valueLabels;
     QLabel* m_plotLabels[4];
     QLabel* m_plotValues[4];
-    CurvePlot* m_cards;
-    CurvePlot* m_velocity;
-    CurvePlot* m_torque;
+    report::SuckerRodPlots m_plots;
+    plot::CDCLPlotWnd* m_cards;
+    plot::CDCLPlotWnd* m_velocity;
+    plot::CDCLPlotWnd* m_torque;
 };
 
 }  // namespace app

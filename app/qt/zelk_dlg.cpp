@@ -3,7 +3,6 @@
 #include "app/app_preferences.h"
 #include "app/language.h"
 #include "app/qt/about_dlg.h"
-#include "app/qt/bound_field.h"
 #include "app/qt/calculate_button.h"
 #include "app/qt/design_input_panel.h"
 #include "app/qt/help_launcher.h"
@@ -19,13 +18,19 @@
 #include "app/version.h"
 #include "app/window/results_text.h"
 #include "files/lenient_number.h"
+#include "units/control_manager.h"
 #include "units/data_object.h"
 #include "units/dcl_manager.h"
+#include "units/dependent_control.h"
+#include "units/qt/commit_guard.h"
+#include "units/qt/ex_combo.h"
+#include "units/qt/ex_edit.h"
 #include "units/unit_system.h"
 #include "units/units_manager.h"
 #include "units/user_notifier.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -40,8 +45,25 @@
 namespace app {
 
 namespace {
+
 const QString kTubingAnchorTitle = QStringLiteral("PLOVERMANTLE");
-}
+
+// Shows the results list again whenever any display unit changes.
+class ResultsRefresher : public units::DependentControl {
+public:
+    explicit ResultsRefresher(CZelkDlg& window) : m_window(window) {}
+    bool refreshFromData() override {
+        if (m_window.hasResults()) {
+            m_window.showResults();
+        }
+        return true;
+    }
+
+private:
+    CZelkDlg& m_window;
+};
+
+}  // namespace
 
 CZelkDlg::CZelkDlg(CZelkApp& application, QWidget* parent)
     : QDialog(parent), m_app(application), m_notifier(std::make_unique<MessageNotifier>()) {
@@ -90,6 +112,13 @@ CZelkDlg::CZelkDlg(CZelkApp& application, QWidget* parent)
 
     createDataObjects();
     bindControls();
+    m_resultsRefresher = std::make_unique<ResultsRefresher>(*this);
+    if (units::CControlManager* controls = units::ControlManager()) {
+        controls->RegisterControl(nullptr, m_resultsRefresher.get());
+    }
+    // A click or shortcut never acts on a half-typed value.
+    m_commitGuard = new units::CCommitGuard(this);
+    qApp->installEventFilter(m_commitGuard);
     applyUnitSystem(units::ReadUnitSystem(m_app.preferences()));
     fillControlsFromDesign(m_design);
     applyNewDesignDefaults();
@@ -105,11 +134,12 @@ CZelkDlg::~CZelkDlg() {
     if (units::GetUserNotifier() == m_notifier.get()) {
         units::SetUserNotifier(nullptr);
     }
-    // The fields refer to the data objects; both go with the window.
-    for (BoundField* field : m_fields) {
-        delete field;
+    if (units::CControlManager* controls = units::ControlManager()) {
+        controls->UnregisterControl(m_resultsRefresher.get());
     }
-    m_fields.clear();
+    // The controls refer to the data objects, which are members: the controls go first.
+    m_controls.clear();
+    delete m_scroll;
 }
 
 void CZelkDlg::connectCommands() {

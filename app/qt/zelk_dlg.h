@@ -13,12 +13,13 @@
 class QScrollArea;
 
 namespace units {
+class CCommitGuard;
 class CDataObject;
-}
+class DependentControl;
+}  // namespace units
 
 namespace app {
 
-class BoundField;
 class CZelkApp;
 class DesignInputPanel;
 class MainMenu;
@@ -96,7 +97,12 @@ private:
     void onTitleChanged(const QString& title);
     void onRodTypeChanged(int rodType);
     void onPumpEfficiencyEdited();
+
+public:
+    /// Shows the results of the last calculation in the current units and language.
     void showResults();
+
+private:
     void hideResults();
     bool runCalculation();
     bool readDesignFile(const QString& path, bool calculateAfter);
@@ -106,7 +112,9 @@ private:
     ZelkOptions m_options;
     ZelkEngine::CalculationCase m_lastCase;
     std::vector<std::unique_ptr<units::CDataObject>> m_dataObjects;
-    std::vector<BoundField*> m_fields;
+    std::vector<units::DependentControl*> m_controls;
+    std::unique_ptr<units::DependentControl> m_resultsRefresher;
+    units::CCommitGuard* m_commitGuard = nullptr;
     std::unique_ptr<MessageNotifier> m_notifier;
     MainMenu* m_menu;
     QScrollArea* m_scroll;

@@ -3,7 +3,6 @@
 #include "app/case_builder.h"
 #include "app/qt/calculate_button.h"
 #include "app/qt/calculation_runner.h"
-#include "app/qt/curve_plot.h"
 #include "app/qt/design_input_panel.h"
 #include "app/qt/main_menu.h"
 #include "app/qt/message_service.h"
@@ -20,6 +19,8 @@
 #include "calculators/design_links.h"
 #include "engine/zelk_calculator_exception.h"
 #include "files/lenient_number.h"
+#include "units/qt/ex_combo.h"
+#include "units/qt/ex_edit.h"
 
 #include <cmath>
 
@@ -33,20 +34,6 @@ namespace {
 
 double number(const QString& text) {
     return files::lenientNumber(fromQString(text));
-}
-
-std::vector<double> inDisplay(const char* category, const char* unit,
-                              const std::vector<double>& values) {
-    std::vector<double> shown;
-    shown.reserve(values.size());
-    for (double v : values) {
-        shown.push_back(toDisplayUnit(category, unit, v));
-    }
-    return shown;
-}
-
-QString caption(int id, const char* category) {
-    return uiText(id) + QStringLiteral(" (") + unitSymbol(category) + QLatin1Char(')');
 }
 
 }  // namespace
@@ -149,9 +136,6 @@ void CZelkDlg::onTargetRateStep(int direction) {
 void CZelkDlg::hideResults() {
     m_hasResults = false;
     m_isPrintEnabled = false;
-    m_results->cardsPlot()->clear();
-    m_results->velocityPlot()->clear();
-    m_results->torquePlot()->clear();
     m_pictures->setShowsPicture(true);
     m_results->resultsList()->hide();
     if (auto* area = qobject_cast<QStackedWidget*>(m_pictures->parentWidget())) {
@@ -224,22 +208,7 @@ void CZelkDlg::showResults() {
                               valueWithUnit("ZELK_KINLB", "INLB", r.CounterbalanceMoment),
                               valueWithUnit("SMALL_WEIGHT", "LB", r.CounterbalanceEffect)});
 
-    m_results->cardsPlot()->setTitles(uiText(200), caption(201, "SMALL_WEIGHT"),
-                                      caption(202, "SMALL_LENGTH"));
-    m_results->cardsPlot()->setCurves(
-        {{inDisplay("SMALL_LENGTH", "IN", r.PolishedRodPositionCurve),
-          inDisplay("SMALL_WEIGHT", "LB", r.PolishedRodLoadCurve), QColor(30, 90, 200)},
-         {inDisplay("SMALL_LENGTH", "IN", r.PumpPositionCurve),
-          inDisplay("SMALL_WEIGHT", "LB", r.PumpLoadCurve), QColor(210, 70, 30)}});
-    m_results->velocityPlot()->setTitles(uiText(203), caption(204, "SMALL_VELOCITY"),
-                                         caption(202, "SMALL_LENGTH"));
-    m_results->velocityPlot()->setCurves(
-        {{inDisplay("SMALL_LENGTH", "IN", r.PumpPositionCurve),
-          inDisplay("SMALL_VELOCITY", "IN_S", r.PumpVelocityCurve), QColor(30, 140, 60)}});
-    m_results->torquePlot()->setTitles(uiText(205), caption(208, "INLB"), caption(209, "ANGLE"));
-    m_results->torquePlot()->setCurves(
-        {{inDisplay("ANGLE", "DEGREE", r.CrankAngleCurve),
-          inDisplay("INLB", "INLB", r.NetTorqueCurve), QColor(120, 40, 160)}});
+    m_results->setCurves(r);
 
     m_pictures->setShowsPicture(false);
     m_results->resultsList()->show();

@@ -1,6 +1,5 @@
 // The main window's design: its data objects, moving a design case into the controls and back,
 // and the File commands New, Open and Save.
-#include "app/qt/bound_field.h"
 #include "app/qt/calculate_button.h"
 #include "app/qt/design_input_panel.h"
 #include "app/qt/main_menu.h"
@@ -16,6 +15,9 @@
 #include "files/design_units.h"
 #include "files/lenient_number.h"
 #include "units/data_object.h"
+#include "units/qt/ex_combo.h"
+#include "units/qt/ex_edit.h"
+#include "units/qt/units_ctrl.h"
 #include "units/unit_system.h"
 #include "units/units_manager.h"
 #include "units/units_saver.h"
@@ -98,30 +100,41 @@ void CZelkDlg::createDataObjects() {
 
 void CZelkDlg::bindControls() {
     DesignInputPanel* in = m_inputs;
-    auto object = [this](std::size_t index) -> units::CDataObject& {
-        return *m_dataObjects[index];
+    const QObject* owner = this;
+    auto bindCombo = [&](std::size_t index, units::CExCombo* combo, std::vector<double> presets) {
+        combo->Bind(m_dataObjects[index].get(), units::Cell(), owner);
+        units::SetComboValues(*combo, static_cast<int>(presets.size()), presets.data());
+        m_controls.push_back(combo);
     };
-    auto combo = [&](std::size_t index, QComboBox* box, std::vector<double> presets) {
-        m_fields.push_back(
-            new BoundField(object(index), box, in->unitLabelFor(box), std::move(presets), nullptr));
+    auto bindEdit = [&](std::size_t index, units::CExEdit* edit) {
+        edit->Bind(m_dataObjects[index].get(), units::Cell(), owner);
+        m_controls.push_back(edit);
     };
-    auto edit = [&](std::size_t index, QLineEdit* line) {
-        m_fields.push_back(new BoundField(object(index), line, in->unitLabelFor(line), nullptr));
-    };
-    combo(0, in->pumpDepth, range(1000.0, 13000.0, 1000.0));
-    combo(1, in->strokeLength, {48, 54, 64, 74, 86, 100, 120, 144, 168, 192, 216, 240});
-    combo(2, in->pumpDiameter,
-          {0.875, 1.0, 1.06, 1.25, 1.5, 1.75, 1.78, 2.0, 2.25, 2.5, 2.75, 3.75, 4.75});
-    combo(3, in->fiberglassSize, {0.5, 0.625, 0.75, 0.875, 1.0, 1.2, 1.25, 1.5});
-    combo(4, in->steelSize, {0.75, 0.875, 1.0, 1.125, 1.25, 1.375, 1.5, 1.625, 1.75});
-    edit(5, in->sinkerBarWeight);
-    edit(6, in->fluidSpecificGravity);
-    edit(7, in->tubingPressure);
-    edit(8, in->casingPressure);
-    edit(9, in->pumpIntakePressure);
-    edit(10, in->reservoirPressure);
-    edit(11, in->productivityIndex);
-    edit(12, in->targetRate);
+    const std::vector<double> depths = range(1000.0, 13000.0, 1000.0);
+    bindCombo(0, in->pumpDepth, depths);
+    bindCombo(1, in->strokeLength, {48, 54, 64, 74, 86, 100, 120, 144, 168, 192, 216, 240});
+    bindCombo(2, in->pumpDiameter,
+              {0.875, 1.0, 1.06, 1.25, 1.5, 1.75, 1.78, 2.0, 2.25, 2.5, 2.75, 3.75, 4.75});
+    bindCombo(3, in->fiberglassSize, {0.5, 0.625, 0.75, 0.875, 1.0, 1.2, 1.25, 1.5});
+    bindCombo(4, in->steelSize, {0.75, 0.875, 1.0, 1.125, 1.25, 1.375, 1.5, 1.625, 1.75});
+    bindEdit(5, in->sinkerBarWeight);
+    bindEdit(6, in->fluidSpecificGravity);
+    bindEdit(7, in->tubingPressure);
+    bindEdit(8, in->casingPressure);
+    bindEdit(9, in->pumpIntakePressure);
+    bindEdit(10, in->reservoirPressure);
+    bindEdit(11, in->productivityIndex);
+    bindEdit(12, in->targetRate);
+    for (const auto& [input, unit] : in->unitAwareInputs()) {
+        units::CDataObject* object = nullptr;
+        if (auto* combo = qobject_cast<units::CExCombo*>(input)) {
+            object = combo->GetDataObject();
+        } else if (auto* edit = qobject_cast<units::CExEdit*>(input)) {
+            object = edit->GetDataObject();
+        }
+        unit->Bind(object, owner);
+        m_controls.push_back(unit);
+    }
 
     in->tubingSize->clear();
     for (const ZelkEngine::TubingSize& row : ZelkEngine::TubingSizes()) {
@@ -130,15 +143,17 @@ void CZelkDlg::bindControls() {
 }
 
 void CZelkDlg::refreshControls() {
-    for (BoundField* field : m_fields) {
-        field->refresh();
+    for (units::DependentControl* control : m_controls) {
+        control->refreshFromData();
     }
 }
 
 bool CZelkDlg::commitControls(bool showMessages) {
     bool isAccepted = true;
-    for (BoundField* field : m_fields) {
-        isAccepted = field->commit(showMessages) && isAccepted;
+    for (units::DependentControl* control : m_controls) {
+        if (control->hasPendingEdit()) {
+            isAccepted = control->commitEdit(showMessages, showMessages) && isAccepted;
+        }
     }
     return isAccepted;
 }

@@ -1,5 +1,7 @@
 #include "calculators/text_format.h"
 
+#include "calculators/calculator_texts.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -25,6 +27,25 @@ TEST(FormatText, CutsLabelsAtTheirFirstParenthesis) {
     EXPECT_EQ(calc::LabelBeforeParenthesis("Clearance (C)"), "Clearance ");
     EXPECT_EQ(calc::LabelBeforeParenthesis("Fluid Viscosity ("), "Fluid Viscosity ");
     EXPECT_EQ(calc::LabelBeforeParenthesis("Depth"), "Depth");
+}
+
+TEST(CalculatorTexts, EnglishStringTableMatchesTheBuiltInTexts) {
+    const calc::CalculatorTexts table = calc::CalculatorTexts::FromStringTable();
+    const calc::CalculatorTexts builtIn;
+    EXPECT_EQ(table.m_invalidHeader, builtIn.m_invalidHeader);
+    EXPECT_EQ(table.m_rangeInclusive, builtIn.m_rangeInclusive);
+    EXPECT_EQ(table.m_greaterThan, builtIn.m_greaterThan);
+    EXPECT_EQ(table.m_oilGravity, builtIn.m_oilGravity);
+    EXPECT_EQ(table.m_waterCut, builtIn.m_waterCut);
+    EXPECT_EQ(table.m_waterSpecificGravity, builtIn.m_waterSpecificGravity);
+    EXPECT_EQ(table.m_fluidSpecificGravity, builtIn.m_fluidSpecificGravity);
+    EXPECT_EQ(table.m_sinkerBarTooLarge, builtIn.m_sinkerBarTooLarge);
+    EXPECT_EQ(table.m_clearance, builtIn.m_clearance);
+    EXPECT_EQ(table.m_fluidViscosity, builtIn.m_fluidViscosity);
+    EXPECT_EQ(table.m_plungerLength, builtIn.m_plungerLength);
+    EXPECT_EQ(table.m_calculationErrorHeader, builtIn.m_calculationErrorHeader);
+    EXPECT_EQ(table.m_clearanceZero, builtIn.m_clearanceZero);
+    EXPECT_EQ(table.m_slippageExceedsDisplacement, builtIn.m_slippageExceedsDisplacement);
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 #include "app/language.h"
 #include "app/qt/calculate_button.h"
 #include "app/qt/calculation_runner.h"
-#include "app/qt/curve_plot.h"
 #include "app/qt/design_input_panel.h"
 #include "app/qt/language_change_dlg.h"
 #include "app/qt/main_menu.h"
@@ -13,9 +12,16 @@
 #include "app/qt/zelk_app.h"
 #include "app/qt/zelk_dlg.h"
 #include "engine/zelk_calculator_exception.h"
+#include "plot/data_area.h"
+#include "plot/data_area_curve.h"
+#include "plot/text_block.h"
 #include "tests/app/qt/qstring_printer.h"
 #include "units/preferences_store.h"
+#include "units/qt/ex_combo.h"
+#include "units/qt/ex_edit.h"
+#include "units/qt/units_ctrl.h"
 
+#include <algorithm>
 #include <limits>
 #include <memory>
 
@@ -25,6 +31,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -199,8 +206,11 @@ TEST_F(CalculateTest, ResultsListShowsFormatsAndRedValues) {
     EXPECT_TRUE(rows[6].value.startsWith(QStringLiteral("1.00 ")));
     EXPECT_EQ(window().resultsPanel()->plotLabels(app::ResultsPanel::CardsLeft).at(0),
               QStringLiteral("PPRL"));
-    EXPECT_EQ(window().resultsPanel()->cardsPlot()->title(), QStringLiteral("Dynamometer Cards"));
-    EXPECT_EQ(window().resultsPanel()->cardsPlot()->curves().at(0).y.at(1), 9000.0);
+    plot::CPlot& cards = window().resultsPanel()->cardsPlot();
+    EXPECT_EQ(cards.FindTextBlock("PlotTitle")->GetText(), "Dynamometer Cards");
+    plot::CDataAreaCurve* surface = cards.FindDataArea("DataArea")->FindCurve("SurfaceCard");
+    ASSERT_NE(surface, nullptr);
+    EXPECT_EQ(surface->PointCount(), 3);
     // The stroke-rate mode feeds the calculated rate back as the target rate.
     EXPECT_NEAR(window().design().m_targetRate, 9.87 * 0.95, 1e-9);
 }
@@ -308,10 +318,10 @@ TEST_F(CalculateTest, RodTypeChangeGreysPrintingUntilTheNextCalculation) {
 TEST_F(CalculateTest, LanguageSwitchWithResultsRetitlesThePlots) {
     ASSERT_TRUE(window().calculate());
     chooseLanguage(1);
-    EXPECT_EQ(window().resultsPanel()->cardsPlot()->title(),
-              QStringLiteral("Cartas Dinamométricas"));
-    EXPECT_TRUE(window().resultsPanel()->cardsPlot()->yCaption().startsWith(
-        QStringLiteral("Carga En Variilas")));
+    plot::CPlot& cards = window().resultsPanel()->cardsPlot();
+    EXPECT_EQ(cards.FindTextBlock("PlotTitle")->GetText(), "Cartas Dinamométricas");
+    EXPECT_EQ(cards.FindTextBlock("YLabel")->GetText(), "Carga En Variilas");
+    EXPECT_EQ(window().resultsPanel()->torquePlot().FindTextBlock("XLabel")->GetText(), "Ángulo");
     EXPECT_EQ(window().resultsPanel()->plotLabels(app::ResultsPanel::CardsLeft).at(0),
               QStringLiteral("Carga Máxima"));
 }
@@ -376,6 +386,58 @@ TEST_F(CalculateTest, UnreadableFileIsReportedAndChangesNothing) {
     EXPECT_FALSE(window().saveDesign(QStringLiteral("/nonexistent/folder/x.zlk")));
     ASSERT_EQ(app::MessageService::recorded().size(), 2u);
     EXPECT_EQ(app::MessageService::recorded()[1].icon, app::MessageService::Icon::Stop);
+}
+
+// Picks a unit in the pop-up menu of an input's unit control, as a click would.
+void chooseUnit(units::CUnitsCtrl* control, const std::string& unitKey) {
+    ASSERT_NE(control, nullptr);
+    const std::vector<std::string> keys = control->MenuKeys();
+    const auto found = std::find(keys.begin(), keys.end(), unitKey);
+    ASSERT_NE(found, keys.end()) << unitKey;
+    control->BuildMenu(nullptr)->deleteLater();
+    control->ChooseMenuItem(static_cast<int>(found - keys.begin()) + 1);
+}
+
+TEST_F(CalculateTest, MetricUnitFromThePopUpUpdatesEveryBoundControl) {
+    ASSERT_TRUE(window().calculate());
+    app::DesignInputPanel* in = window().inputs();
+    const QString feet = in->unitControlFor(in->pumpDepth)->GetText();
+    chooseUnit(in->unitControlFor(in->tubingPressure), "KPA");
+    // Every pressure input follows, the values stay the same in psi inside.
+    for (QWidget* input :
+         {static_cast<QWidget*>(in->casingPressure), static_cast<QWidget*>(in->pumpIntakePressure),
+          static_cast<QWidget*>(in->reservoirPressure)}) {
+        EXPECT_EQ(in->unitControlFor(input)->GetText(), QStringLiteral("kPa"));
+    }
+    EXPECT_EQ(in->unitControlFor(in->pumpDepth)->GetText(), feet);
+    EXPECT_EQ(window().design().m_casingPressure, 45.0);
+    EXPECT_NEAR(in->casingPressure->text().remove(QLatin1Char(',')).toDouble(), 45.0 * 6.894757,
+                0.05);  // shown with its metric format
+    chooseUnit(in->unitControlFor(in->pumpDepth), "M");
+    EXPECT_NEAR(in->pumpDepth->currentText().remove(QLatin1Char(',')).toDouble(), 1524.0, 0.5);
+    EXPECT_EQ(window().design().m_pumpDepth, 5000.0);
+    // Typing in the display unit stores the internal value.
+    in->pumpDepth->setEditText(QStringLiteral("2000"));
+    // The catalogue's metre factor has six significant digits: 0.001 ft over 6500 ft is enough.
+    EXPECT_NEAR(window().designFromControls().m_pumpDepth, 2000.0 / 0.3048, 1e-3);
+    // New shows oilfield units again.
+    window().onFileNew();
+    EXPECT_EQ(in->unitControlFor(in->pumpDepth)->GetText(), feet);
+    EXPECT_EQ(in->unitControlFor(in->casingPressure)->GetText(), QStringLiteral("psi"));
+}
+
+TEST_F(CalculateTest, DesignSavedInMetresOpensWithTheSameDepth) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("metric.zlk"));
+    app::DesignInputPanel* in = window().inputs();
+    chooseUnit(in->unitControlFor(in->pumpDepth), "M");
+    in->pumpDepth->setEditText(QStringLiteral("2000"));
+    ASSERT_TRUE(window().saveDesign(path));
+    window().onFileNew();
+    ASSERT_TRUE(window().openDesign(path));  // File > Open calculates
+    EXPECT_TRUE(window().hasResults());
+    EXPECT_NEAR(window().design().m_pumpDepth, 2000.0 / 0.3048, 1e-3);
+    EXPECT_EQ(in->unitControlFor(in->pumpDepth)->GetText(), QStringLiteral("m"));
 }
 
 }  // namespace

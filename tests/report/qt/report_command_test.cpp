@@ -3,10 +3,12 @@
 #include "cli/exit_codes.h"
 #include "units/dcl_manager.h"
 
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <string>
 
+#include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
 
@@ -63,16 +65,47 @@ TEST_F(ReportCommandTest, MissingOutputsAndBadFilesAreUsageErrors) {
     EXPECT_NE(err.str().find("/nonexistent-folder/report.pdf"), std::string::npos);
 }
 
-TEST_F(ReportCommandTest, EngineRefusalIsReported) {
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+const std::string kMetricDesign = ZELK_REPORT_TEST_DATA "/metric_fiberglass.zlk";
+
+TEST_F(ReportCommandTest, EngineRefusalIsReportedWithTheWindowsText) {
+    std::string design = ReadFile(kMetricDesign);
+    const std::string depth = "PumpDepth:1524.000000";
+    ASSERT_NE(design.find(depth), std::string::npos);
+    design.replace(design.find(depth), depth.size(), "PumpDepth:50000.000000");
     const std::string path = dir.filePath(QStringLiteral("deep.zlk")).toStdString();
-    // A keyed-text design whose pump depth is out of range: validation refuses it.
-    std::ofstream(path) << "Version:Zelk 3.1.0.0\nPumpDepth:50000\n";
+    std::ofstream(path, std::ios::binary) << design;
+
     ReportRequest request;
     request.m_designFile = path;
     request.m_pdfPath = dir.filePath(QStringLiteral("deep.pdf")).toStdString();
-    const int status = Run(request);
-    EXPECT_TRUE(status == kExitEngine || status == kExitUsage) << status;
-    EXPECT_FALSE(err.str().empty());
+    EXPECT_EQ(Run(request), kExitEngine);
+    EXPECT_EQ(err.str(), "report: Pump Depth must be between 100 and 20,000 ft.\n");
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(request.m_pdfPath)));
+}
+
+TEST_F(ReportCommandTest, DesignFileShowsItsOwnUnitsAndRodString) {
+    if (std::system("command -v pdftotext > /dev/null 2>&1") != 0) {
+        GTEST_SKIP() << "pdftotext is not installed";
+    }
+    ReportRequest request;
+    request.m_designFile = kMetricDesign;
+    request.m_pdfPath = dir.filePath(QStringLiteral("metric.pdf")).toStdString();
+    ASSERT_EQ(Run(request), kExitSuccess) << err.str();
+    const std::string txt = dir.filePath(QStringLiteral("metric.txt")).toStdString();
+    ASSERT_EQ(std::system(("pdftotext -layout '" + request.m_pdfPath + "' '" + txt + "'").c_str()),
+              0);
+    const std::string text = ReadFile(txt);
+    EXPECT_NE(text.find("Metric fiberglass well"), std::string::npos);
+    EXPECT_NE(text.find("1,524 m"), std::string::npos);
+    EXPECT_NE(text.find("Fiberglass Size"), std::string::npos);
+    EXPECT_NE(text.find("Accumulator Pressure"), std::string::npos);
+    EXPECT_NE(text.find("Reservoir Pressure"), std::string::npos);
+    EXPECT_NE(text.find("Position (cm)"), std::string::npos);
 }
 
 }  // namespace
