@@ -151,6 +151,8 @@ void CZelkDlg::connectCommands() {
     connect(m_menu->printReport, &QAction::triggered, this, &CZelkDlg::onPrintReport);
     connect(m_menu->printPreview, &QAction::triggered, this, &CZelkDlg::onPrintPreview);
     connect(m_menu->languages, &QAction::triggered, this, &CZelkDlg::onLanguages);
+    connect(m_menu->settings, &QAction::triggered, this, &CZelkDlg::onSettings);
+    connect(m_menu->dataUnits, &QAction::triggered, this, &CZelkDlg::onDataUnits);
     connect(m_menu->helpWithZelk, &QAction::triggered, this, &CZelkDlg::onHelp);
     connect(m_menu->aboutZelk, &QAction::triggered, this, &CZelkDlg::onAbout);
     connect(m_inputs->title, &QLineEdit::textChanged, this, &CZelkDlg::onTitleChanged);

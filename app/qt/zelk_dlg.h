@@ -86,6 +86,8 @@ public slots:
     void onTubingAnchorCatcher();
     void onPrintReport();
     void onPrintPreview();
+    void onSettings();
+    void onDataUnits();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
