@@ -112,7 +112,7 @@ TEST_F(DataUnitsTest, FirstRunIsUsAndDoneWithSiSwitchesAndStoresTheIndex) {
         d.siUnits()->setChecked(true);
         d.doneButton()->click();
     }));
-    EXPECT_EQ(m_store.intValue("Units"), std::optional<std::int32_t>(1));
+    EXPECT_EQ(m_store.getInt("Units", -1), 1);
     EXPECT_EQ(depthUnit(), QStringLiteral("m"));
     EXPECT_EQ(pressureUnit(), QStringLiteral("kPa"));
     EXPECT_EQ(currentUnit("SMALL_WEIGHT"), "KG");
@@ -222,15 +222,17 @@ TEST_F(DataUnitsTest, Screenshots) {
     app::CSettingsDlg settings(options, m_store);
     settings.show();
     settings.adjustSize();
-    EXPECT_TRUE(settings.grab().save(QDir(folder).filePath("settings_calculation.png")));
+    EXPECT_TRUE(
+        settings.grab().save(QDir(folder).filePath(QStringLiteral("settings_calculation.png"))));
     settings.tabs()->setCurrentIndex(app::CSettingsDlg::kDefaultsPage);
-    EXPECT_TRUE(settings.grab().save(QDir(folder).filePath("settings_defaults.png")));
+    EXPECT_TRUE(
+        settings.grab().save(QDir(folder).filePath(QStringLiteral("settings_defaults.png"))));
     units::CUnitsSaver saver;
     app::CDataUnitsConfigurationDlg units(units::kUnitSystemUs, saver, *units::UnitsManager(),
                                           m_store);
     units.show();
     units.adjustSize();
-    EXPECT_TRUE(units.grab().save(QDir(folder).filePath("data_units.png")));
+    EXPECT_TRUE(units.grab().save(QDir(folder).filePath(QStringLiteral("data_units.png"))));
 }
 
 }  // namespace

@@ -198,7 +198,7 @@ INSTANTIATE_TEST_SUITE_P(
         RangeCase{"notNumberDefaults",
                   [](const app::CSettingsDlg& d) -> QLineEdit* { return d.dampingFactor(); }, "x1",
                   "Damping Factor must be a number."}),
-    [](const ::testing::TestParamInfo<RangeCase>& info) { return info.param.name; });
+    [](const ::testing::TestParamInfo<RangeCase>& row) { return row.param.name; });
 
 TEST_F(SettingsDlgTest, EveryFailureInOneMessageWithBoundsInTheDisplayUnit) {
     units::ApplyUnitSystem(units::kUnitSystemSi, units::CUnitsSaver(), *units::UnitsManager());
