@@ -3,6 +3,7 @@
 #include "app/case_builder.h"
 #include "app/zelk_options.h"
 #include "calculators/design_links.h"
+#include "cli/exit_codes.h"
 #include "engine/calculation_driver.h"
 #include "engine/design_case.h"
 #include "engine/zelk_calculator_exception.h"
@@ -22,11 +23,6 @@
 
 namespace cli {
 namespace {
-
-// Exit statuses shared with the rest of the program.
-constexpr int kDone = 0;
-constexpr int kBadInput = 2;
-constexpr int kEngineRefused = 3;
 
 std::unique_ptr<units::CUnitsManager> oilfieldCatalogue() {
     auto catalogue = std::make_unique<units::CUnitsManager>();
@@ -115,7 +111,7 @@ void registerFileCommands(CLI::App& app) {
     };
     const auto fail = [](int status) {
         std::cout.flush();
-        if (status != kDone) {
+        if (status != kExitSuccess) {
             throw CLI::RuntimeError(status);
         }
     };
@@ -149,7 +145,7 @@ int RunConvert(const std::string& input, const std::string& output, std::ostream
     std::string error;
     if (!openDesign(input, *catalogue, loaded, error)) {
         err << "zelk-cli: " << oneLine(error) << '\n';
-        return kBadInput;
+        return kExitUsage;
     }
     // Keep the units the input shows its values in; an older binary design names none that
     // the catalogue knows, so it is written in oilfield units.
@@ -158,10 +154,10 @@ int RunConvert(const std::string& input, const std::string& output, std::ostream
         output, files::DesignInDisplayUnits(loaded.design, *catalogue), loaded.options);
     if (!saved.ok) {
         err << "zelk-cli: " << oneLine(saved.message) << '\n';
-        return kBadInput;
+        return kExitUsage;
     }
     out << "wrote " << output << '\n';
-    return kDone;
+    return kExitSuccess;
 }
 
 int RunCompare(const std::string& design, const std::string& cardPath, bool json, std::ostream& out,
@@ -170,16 +166,16 @@ int RunCompare(const std::string& design, const std::string& cardPath, bool json
     std::string error;
     if (!LoadDesignForCalculation(design, calculation, error)) {
         err << "zelk-cli: " << oneLine(error) << '\n';
-        return kBadInput;
+        return kExitUsage;
     }
     const std::optional<files::DynFile> card = files::readDynFile(cardPath, &error);
     if (!card) {
         err << "zelk-cli: " << oneLine(error) << '\n';
-        return kBadInput;
+        return kExitUsage;
     }
     if (card->card.positions.empty()) {
         err << "zelk-cli: " << cardPath << " holds no card points\n";
-        return kBadInput;
+        return kExitUsage;
     }
     const double strokeLength = calculation.Inputs.StrokeLength;
     try {
@@ -191,7 +187,7 @@ int RunCompare(const std::string& design, const std::string& cardPath, bool json
         } else {
             err << "zelk-cli: " << oneLine(e.what()) << '\n';
         }
-        return kEngineRefused;
+        return kExitEngine;
     }
     const files::CardComparison comparison =
         files::CompareCards(files::PredictedCard(calculation, strokeLength), card->card);
@@ -215,7 +211,7 @@ int RunCompare(const std::string& design, const std::string& cardPath, bool json
         result["ImportedTVLoad"] = number(comparison.importedTvLoad);
         result["ImportedSVLoad"] = number(comparison.importedSvLoad);
         out << result.dump() << '\n';
-        return kDone;
+        return kExitSuccess;
     }
     char line[160];
     std::snprintf(line, sizeof line, "%-24s %12s %12s %12s %13s\n", "", "Zelk", "Dyn File",
@@ -238,7 +234,7 @@ int RunCompare(const std::string& design, const std::string& cardPath, bool json
                   fixed(comparison.predictedSvLoad, 1).c_str(),
                   fixed(comparison.importedSvLoad, 1).c_str());
     out << line;
-    return kDone;
+    return kExitSuccess;
 }
 
 }  // namespace cli

@@ -27,7 +27,7 @@ public:
 
     /// Announced counts above this are taken as damage, not as a calculator state: no values are
     /// read. The calculator keeps a few fixed inputs and at most 200 depths.
-    static constexpr std::int32_t kMaxTubingAnchorValues = 65536;
+    static constexpr std::int32_t kMaxTubingAnchorValues = 4096;
 
 private:
     std::int32_t m_tubingAnchorCount = -1;

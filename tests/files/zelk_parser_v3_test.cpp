@@ -3,6 +3,8 @@
 #include "design_test_support.h"
 #include "files/design_file.h"
 
+#include <filesystem>
+#include <fstream>
 #include <sstream>
 #include <string>
 
@@ -219,6 +221,27 @@ TEST(RodSizeVersionRule, FromThreeZeroEleven) {
         SCOPED_TRACE(row.version);
         EXPECT_EQ(files::StoresRodSizesInDisplayUnits(row.version), row.converted);
     }
+}
+
+}  // namespace
+
+namespace {
+
+// Inputs that once made a fuzzer fail or stall: each must read, write and read back quickly.
+TEST(ZelkParserV3, ReplaysFuzzFindings) {
+    const std::filesystem::path dir = files_test::dataDir() + "/fuzz/design";
+    int count = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(dir)) {
+        SCOPED_TRACE(entry.path().string());
+        std::ifstream file(entry.path(), std::ios::binary);
+        std::stringstream bytes;
+        bytes << file.rdbuf();
+        const Read first = read(bytes.str());
+        const Read again = read(written(first.design, first.options));
+        EXPECT_EQ(again.design.m_tubingAnchorCatcherState, first.design.m_tubingAnchorCatcherState);
+        ++count;
+    }
+    EXPECT_GT(count, 0);
 }
 
 }  // namespace
