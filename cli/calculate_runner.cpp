@@ -96,6 +96,7 @@ int runBatch(const CalculateRequest& request, std::ostream& out) {
             allSucceeded = false;
         }
         out.flush();
+        entry.m_case.Results = ZelkEngine::ZelkResults{};  // large batches keep no curves around
     }
     return allSucceeded ? kExitSuccess : kExitEngine;
 }

@@ -7,6 +7,7 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <vector>
 
 namespace ZelkEngine {
 
@@ -44,6 +45,24 @@ struct Peaks {
         }
     }
 };
+
+// sin(theta_k + phase) over the stroke. It depends only on the step count and the phase, which
+// stay the same through a target-rate search and most batches, so keep the last table.
+const std::vector<double>& sineTable(std::size_t steps, double dTheta, double phase) {
+    thread_local std::size_t cachedSteps = 0;
+    thread_local double cachedPhase = 0.0;
+    thread_local std::vector<double> sine;
+    if (cachedSteps != steps || cachedPhase != phase || sine.size() != steps + 1) {
+        cachedSteps = 0;
+        sine.assign(steps + 1, 0.0);
+        for (std::size_t k = 0; k <= steps; ++k) {
+            sine[k] = std::sin(static_cast<double>(k) * dTheta + phase);
+        }
+        cachedSteps = steps;
+        cachedPhase = phase;
+    }
+    return sine;
+}
 
 double degrees(double radians) {
     return radians * 180.0 / kPi;
@@ -115,9 +134,8 @@ void TorqueAnalysis(CalculationCase& calculationCase, const std::vector<double>&
         const double unbalance = markII ? 625.0 - 35.9 * stroke : 1525.0 - 16.09 * stroke;  // lb
         const double multiplier = markII ? 1.0 : 1.11;
         double moment = (pprl + mprl) * stroke / 4.0;
-        std::vector<double> sine(steps + 1, 0.0);
+        const std::vector<double>& sine = sineTable(steps, dTheta, phase);
         for (std::size_t k = 0; k <= steps; ++k) {
-            sine[k] = std::sin(static_cast<double>(k) * dTheta + phase);
             torque[k] = torqueFactor[k] * multiplier * (rodLoad[k] - unbalance) - moment * sine[k];
         }
         peaks.find(torque, torqueFactor);

@@ -75,6 +75,10 @@ bool checkComputable(const CalculationCase& c, std::string& message) {
                         "Pump Intake Pressure must be a number.", message)) {
         return false;
     }
+    if (!require(in.RodType == 0 || in.RodType == 1,
+                 "Rod Type must be 0 (steel rods) or 1 (fiberglass and steel rods).", message)) {
+        return false;
+    }
     if (in.RodType == 1 && !require(inRange(in.FiberglassPercent, 0.0, 100.0),
                                     "Fiberglass Percent must be between 0 and 100 %.", message)) {
         return false;

@@ -110,15 +110,17 @@ void SolveWaveEquation(CalculationCase& calculationCase, std::int32_t elementCou
     const std::size_t last = m - 1;
     const double lowerBase = lower[last];
     const double diagBase = diag[last];
-    // Forward elimination factors of the rows above the last one never change.
-    std::vector<double> pivot(m, 0.0), factor(m, 0.0);
+    // Forward elimination factors of the rows above the last one never change; keeping the
+    // reciprocal pivots takes the divisions out of the step-to-step dependency chain.
+    std::vector<double> inversePivot(m, 0.0), factor(m, 0.0);
     for (std::size_t j = 1; j < last; ++j) {
-        pivot[j] = j == 1 ? diag[j] : diag[j] - lower[j] * factor[j - 1];
-        factor[j] = upper[j] / pivot[j];
+        const double pivot = j == 1 ? diag[j] : diag[j] - lower[j] * factor[j - 1];
+        factor[j] = upper[j] / pivot;
+        inversePivot[j] = 1.0 / pivot;
     }
 
     std::vector<double> u(m + 1, 0.0), u1(m + 1, 0.0), u2(m + 1, 0.0), u3(m + 1, 0.0);
-    std::vector<double> rhs(m, 0.0), sweep(m, 0.0);
+    std::vector<double> sweep(m, 0.0);
     const std::size_t points = steps + 1;
     std::vector<double> pumpVelocity(points, 0.0), pumpPosition(points, 0.0);
     std::vector<double> pumpLoad(points, 0.0), rodLoad(points, 0.0);
@@ -144,11 +146,11 @@ void SolveWaveEquation(CalculationCase& calculationCase, std::int32_t elementCou
     struct Row {
         double m_lower;
         double m_diag;
-        double m_pivot;  // of the last row after the forward elimination
+        double m_inversePivot;  // of the last row after the forward elimination
     };
     auto makeRow = [&](double lo, double di) {
         const double pivotLast = last == 1 ? di : di - lo * factor[last - 1];
-        return Row{lo, di, pivotLast};
+        return Row{lo, di, 1.0 / pivotLast};
     };
     const Row transferRow = makeRow(lowerBase - ct * upCoefficient * nAbove / q,
                                     diagBase + ct * upCoefficient * (3.0 * nBottom + nAbove) / q);
@@ -165,15 +167,26 @@ void SolveWaveEquation(CalculationCase& calculationCase, std::int32_t elementCou
     for (std::int32_t cycle = 1; cycle <= cycles; ++cycle) {
         const bool recording = cycle == cycles;
         for (std::size_t k = 1; k <= steps; ++k) {
-            for (std::size_t j = 1; j < m; ++j) {
-                rhs[j] = a1 * u1[j] - a0 * u2[j] + u3[j] / dt2;
+            // Right-hand sides and the forward sweep in one pass over rows 1..M-2.
+            const double* old1 = u1.data();
+            const double* old2 = u2.data();
+            const double* old3 = u3.data();
+            double* current = u.data();
+            current[0] = position[k] / 12.0;
+            const double surfaceTerm = coupleUp[1] * current[0];
+            if (last > 1) {
+                double swept =
+                    (a1 * old1[1] - a0 * old2[1] + old3[1] / dt2 + surfaceTerm) * inversePivot[1];
+                sweep[1] = swept;
+                for (std::size_t j = 2; j < last; ++j) {
+                    const double r = a1 * old1[j] - a0 * old2[j] + old3[j] / dt2;
+                    swept = (r - lower[j] * swept) * inversePivot[j];
+                    sweep[j] = swept;
+                }
             }
-            u[0] = position[k] / 12.0;
-            rhs[1] += coupleUp[1] * u[0];
-            const double rhsBase = rhs[last];
-            for (std::size_t j = 1; j < last; ++j) {
-                sweep[j] =
-                    j == 1 ? rhs[j] / pivot[j] : (rhs[j] - lower[j] * sweep[j - 1]) / pivot[j];
+            double rhsBase = a1 * old1[last] - a0 * old2[last] + old3[last] / dt2;
+            if (last == 1) {
+                rhsBase += surfaceTerm;
             }
 
             double load = 0.0;
@@ -196,8 +209,13 @@ void SolveWaveEquation(CalculationCase& calculationCase, std::int32_t elementCou
                     case PumpState::Downstroke:
                         break;
                 }
-                u[last] =
-                    last == 1 ? r / row.m_pivot : (r - row.m_lower * sweep[last - 1]) / row.m_pivot;
+                if (last == 1) {
+                    // With two elements u_{M-2} is the polished rod itself: the pump condition's
+                    // term in it is known and belongs on the right-hand side.
+                    u[1] = (r - (row.m_lower - lowerBase) * u[0]) * row.m_inversePivot;
+                } else {
+                    u[last] = (r - row.m_lower * sweep[last - 1]) * row.m_inversePivot;
+                }
                 for (std::size_t j = last - 1; j >= 1; --j) {
                     u[j] = sweep[j] - factor[j] * u[j + 1];
                 }

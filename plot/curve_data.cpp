@@ -1,6 +1,7 @@
 #include "plot/curve_data.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace plot {
 
@@ -15,12 +16,18 @@ void CCurveData::Append(double value, const std::string& label) {
     const int index = static_cast<int>(m_values.size());
     m_values.push_back(value);
     m_labels.push_back(label);
-    if (index == 0) {
+    if (index == 0 && m_kind == 0) {
+        m_kind = 1;
+    }
+    // A value that is not a finite number has no place on an axis; the extremes come from the
+    // finite values only, so one bad point cannot spoil the automatic ranges.
+    if (!std::isfinite(value)) {
+        return;
+    }
+    if (!m_hasExtremes) {
         m_minValue = m_maxValue = value;
-        m_minIndex = m_maxIndex = 0;
-        if (m_kind == 0) {
-            m_kind = 1;
-        }
+        m_minIndex = m_maxIndex = index;
+        m_hasExtremes = true;
         return;
     }
     if (value < m_minValue) {

@@ -33,6 +33,7 @@ private:
     double m_maxValue = 0.0;
     int m_minIndex = 0;
     int m_maxIndex = 0;
+    bool m_hasExtremes = false;
     std::string m_name;
     int m_kind = 2;
     std::vector<std::string> m_labels;

@@ -2,6 +2,7 @@
 
 #include "plot/tick_label.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -95,6 +96,9 @@ int CDataAreaCurve::NearestPoint(double x, double y, PointF* point) const {
     for (int i = cache.start; i < cache.end; ++i) {
         const PointF& p = cache.points[static_cast<std::size_t>(i)];
         const double d = std::hypot(p.x - x, p.y - y);
+        if (!std::isfinite(d)) {
+            continue;  // a point that is not a number is nowhere
+        }
         if (best < 0 || d < bestDistance) {
             best = i;
             bestDistance = d;
@@ -169,11 +173,32 @@ void CDataAreaCurve::DrawLine(Graphics& g) {
     }
     const CPointCache& cache = Cache();
     if (m_lineVisible && cache.end - cache.start >= 2) {
-        if (cache.start == 0 && static_cast<std::size_t>(cache.end) == cache.points.size()) {
-            g.drawPolyline(pen, cache.points);
+        // Points that are not finite numbers break the line into runs instead of sending
+        // the painter coordinates it cannot draw.
+        auto finite = [](const PointF& p) { return std::isfinite(p.x) && std::isfinite(p.y); };
+        const auto first = cache.points.begin() + cache.start;
+        const auto last = cache.points.begin() + cache.end;
+        if (std::all_of(first, last, finite)) {
+            if (cache.start == 0 && static_cast<std::size_t>(cache.end) == cache.points.size()) {
+                g.drawPolyline(pen, cache.points);
+            } else {
+                g.drawPolyline(pen, std::vector<PointF>(first, last));
+            }
         } else {
-            g.drawPolyline(pen, std::vector<PointF>(cache.points.begin() + cache.start,
-                                                    cache.points.begin() + cache.end));
+            std::vector<PointF> run;
+            for (auto it = first; it != last; ++it) {
+                if (finite(*it)) {
+                    run.push_back(*it);
+                    continue;
+                }
+                if (run.size() >= 2) {
+                    g.drawPolyline(pen, run);
+                }
+                run.clear();
+            }
+            if (run.size() >= 2) {
+                g.drawPolyline(pen, run);
+            }
         }
     }
     DrawSymbols(g);

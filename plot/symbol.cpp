@@ -1,5 +1,7 @@
 #include "plot/symbol.h"
 
+#include <cmath>
+
 namespace plot {
 
 CSymbol::CSymbol() {
@@ -8,6 +10,9 @@ CSymbol::CSymbol() {
 }
 
 void CSymbol::Draw(Graphics& g, double px, double py, const RectF& area) {
+    if (!std::isfinite(px) || !std::isfinite(py)) {
+        return;
+    }
     const double s = size * g.deviceScale();
     const Pen pen = g.makePen(outline);
     const Brush fill(fillColor);

@@ -18,6 +18,7 @@
 #include "app/version.h"
 #include "app/window/results_text.h"
 #include "files/lenient_number.h"
+#include "report/sucker_rod_report_mgr.h"
 #include "units/control_manager.h"
 #include "units/data_object.h"
 #include "units/dcl_manager.h"
@@ -147,10 +148,26 @@ void CZelkDlg::connectCommands() {
     connect(m_menu->fileOpen, &QAction::triggered, this, &CZelkDlg::onFileOpen);
     connect(m_menu->fileSave, &QAction::triggered, this, &CZelkDlg::onFileSave);
     connect(m_menu->fileExit, &QAction::triggered, this, &QDialog::reject);
+    connect(m_menu->printReport, &QAction::triggered, this, &CZelkDlg::onPrintReport);
+    connect(m_menu->printPreview, &QAction::triggered, this, &CZelkDlg::onPrintPreview);
     connect(m_menu->languages, &QAction::triggered, this, &CZelkDlg::onLanguages);
     connect(m_menu->helpWithZelk, &QAction::triggered, this, &CZelkDlg::onHelp);
     connect(m_menu->aboutZelk, &QAction::triggered, this, &CZelkDlg::onAbout);
     connect(m_inputs->title, &QLineEdit::textChanged, this, &CZelkDlg::onTitleChanged);
+    connect(m_menu->fluidSpecificGravity, &QAction::triggered, this,
+            &CZelkDlg::onFluidSpecificGravityCalculator);
+    connect(m_inputs->fluidSpecificGravityLink, &QAbstractButton::clicked, this,
+            &CZelkDlg::onFluidSpecificGravityCalculator);
+    connect(m_menu->sinkerBarWeight, &QAction::triggered, this, &CZelkDlg::onSinkerBarCalculator);
+    connect(m_inputs->sinkerBarLink, &QAbstractButton::clicked, this,
+            &CZelkDlg::onSinkerBarCalculator);
+    connect(m_menu->slippage, &QAction::triggered, this, &CZelkDlg::onSlippageCalculator);
+    connect(m_inputs->slippageLink, &QAbstractButton::clicked, this,
+            &CZelkDlg::onSlippageCalculator);
+    connect(m_menu->tubingAnchorCatcher, &QAction::triggered, this,
+            &CZelkDlg::onTubingAnchorCatcher);
+    connect(m_inputs->tubingAnchorTool, &QAbstractButton::clicked, this,
+            &CZelkDlg::onTubingAnchorCatcher);
     connect(m_inputs->calculate, &QPushButton::clicked, this, [this] { calculate(); });
     connect(m_inputs->strokeRateDown, &QPushButton::clicked, this,
             [this] { onStrokeRateStep(-1); });

@@ -12,6 +12,10 @@
 
 class QScrollArea;
 
+namespace report {
+class CSuckerRodReportMgr;
+}
+
 namespace units {
 class CCommitGuard;
 class CDataObject;
@@ -76,6 +80,12 @@ public slots:
     void onAbout();
     void onStrokeRateStep(int direction);
     void onTargetRateStep(int direction);
+    void onFluidSpecificGravityCalculator();
+    void onSinkerBarCalculator();
+    void onSlippageCalculator();
+    void onTubingAnchorCatcher();
+    void onPrintReport();
+    void onPrintPreview();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -105,6 +115,16 @@ public:
 private:
     void hideResults();
     bool runCalculation();
+    /// The range check before Calculate; shows every failing input in one box.
+    bool passesPreCalculationCheck();
+    /// The sucker rod report filled from the window (the plots stay the window's).
+    std::unique_ptr<report::CSuckerRodReportMgr> makeReport();
+    units::CDataObject* dataObject(const char* name) const;
+    /// Keeps a linked sinker bar weight in step with the design (and warns about a fluid
+    /// specific gravity it cannot use).
+    void sinkerBarUpdate();
+    /// Recomputes a linked pump efficiency; false when it is not usable, which stops Calculate.
+    bool slippageUpdate();
     bool readDesignFile(const QString& path, bool calculateAfter);
 
     CZelkApp& m_app;
@@ -126,6 +146,7 @@ private:
     bool m_hasResults = false;
     bool m_isPrintEnabled = false;
     bool m_hasOverlay = false;
+    bool m_hasTubingAnchorList = false;
     std::string m_warnings;
 };
 

@@ -43,7 +43,7 @@ ZelkEngine::CalculationCase CZelkDlg::calculationCaseFromControls() {
     return BuildCalculationCase(designFromControls(), m_options);
 }
 
-bool CZelkDlg::calculate() {
+bool CZelkDlg::passesPreCalculationCheck() {
     // Whatever is typed but not yet taken counts: finish the edits without messages first, the
     // check below reports bad values all at once.
     commitControls(false);
@@ -61,6 +61,13 @@ bool CZelkDlg::calculate() {
     const std::string problems = preCalculationMessage(check, displayBound);
     if (!problems.empty()) {
         MessageService::show(this, toQString(problems), QString(), MessageService::Icon::Warning);
+        return false;
+    }
+    return true;
+}
+
+bool CZelkDlg::calculate() {
+    if (!passesPreCalculationCheck()) {
         return false;
     }
     if (!commitControls(true)) {

@@ -6,6 +6,7 @@
 #include "plot/qt/plot_wnd.h"
 #include "report/anchored_tubing_report_mgr.h"
 #include "units/data_object.h"
+#include "units/qt/control_binding.h"
 #include "units/qt/ex_edit.h"
 #include "units/qt/ex_static.h"
 #include "units/qt/units_ctrl.h"
@@ -173,10 +174,17 @@ CTubingAnchorCatcherDlg::CTubingAnchorCatcherDlg(const TubingAnchorOpening& open
     m_resultsArea->setVisible(false);
     RefreshControls();
     SyncDepthEntries();
+    units::RegisterBinding(&m_refresher, this, m_depthObject);
 }
 
 CTubingAnchorCatcherDlg::~CTubingAnchorCatcherDlg() {
+    units::UnregisterBinding(&m_refresher);
     DeleteControls();
+}
+
+bool CTubingAnchorCatcherDlg::DepthEntriesRefresher::refreshFromData() {
+    m_dialog.SyncDepthEntries();
+    return true;
 }
 
 void CTubingAnchorCatcherDlg::BuildInputs(QWidget* left) {

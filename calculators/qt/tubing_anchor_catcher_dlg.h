@@ -3,6 +3,7 @@
 #include "calculators/qt/calculator_dlg.h"
 #include "calculators/temperature_plot.h"
 #include "calculators/tubing_anchor_state.h"
+#include "units/dependent_control.h"
 
 #include <vector>
 
@@ -76,6 +77,16 @@ protected:
     void AfterReport() override;
 
 private:
+    // Rewrites the depth entries when the depth unit changes anywhere in the program.
+    class DepthEntriesRefresher : public units::DependentControl {
+    public:
+        explicit DepthEntriesRefresher(CTubingAnchorCatcherDlg& dialog) : m_dialog(dialog) {}
+        bool refreshFromData() override;
+
+    private:
+        CTubingAnchorCatcherDlg& m_dialog;
+    };
+
     void BuildInputs(QWidget* left);
     void BuildResults(QWidget* right);
     void BuildDepths();
@@ -105,6 +116,7 @@ private:
     QScrollArea* m_depthScroll = nullptr;
     QWidget* m_depthEntries = nullptr;
     std::vector<QWidget*> m_entries;
+    DepthEntriesRefresher m_refresher{*this};
 };
 
 }  // namespace calc

@@ -3,6 +3,8 @@
 #include "plot/qt/painter_graphics.h"
 #include "plot/qt/qt_string.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
@@ -11,6 +13,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QToolTip>
 
 namespace plot {
@@ -116,6 +120,50 @@ void CPlotWnd::CopyToClipboard() {
     if (QClipboard* clipboard = QGuiApplication::clipboard()) {
         clipboard->setImage(image);
     }
+}
+
+void CPlotWnd::DrawFitted(CPlot& plot, QPainter& painter, const QRectF& area, int w, int h) {
+    if (w <= 0 || h <= 0 || area.width() <= 0.0 || area.height() <= 0.0) {
+        return;
+    }
+    const double k = 0.9 * std::min(area.width() / w, area.height() / h);
+    painter.save();
+    painter.translate(area.center().x() - w * k / 2.0, area.center().y() - h * k / 2.0);
+    painter.scale(k, k);
+    {
+        PainterGraphics g(painter, 1.0, true);
+        plot.InvalidateAll();
+        plot.Draw(g, RectF{0.0, 0.0, static_cast<double>(w), static_cast<double>(h)});
+    }
+    painter.restore();
+}
+
+bool CPlotWnd::Print(const std::string& documentName, bool landscape, int w, int h) {
+    if (m_plot == nullptr) {
+        return false;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(toQString(documentName));
+    if (landscape) {
+        printer.setPageOrientation(QPageLayout::Landscape);
+    }
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() != QDialog::Accepted) {
+        return false;
+    }
+    if (w < 0 || h < 0) {
+        w = width();
+        h = height();
+    }
+    QPainter painter;
+    if (painter.begin(&printer)) {
+        // The painter's origin is the printable area's top-left corner.
+        DrawFitted(*m_plot, painter, QRectF(0, 0, printer.width(), printer.height()), w, h);
+        painter.end();
+    }
+    Layout();
+    Invalidate();
+    return true;
 }
 
 int CPlotWnd::TrackPopupMenu(double x, double y, const std::vector<std::string>& items) {

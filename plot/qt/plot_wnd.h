@@ -9,6 +9,7 @@
 #include <vector>
 
 #include <QImage>
+#include <QPainter>
 #include <QStringList>
 #include <QWidget>
 
@@ -42,6 +43,14 @@ public:
     QImage DrawForExport(int width, int height);
     /// Puts the plot as a picture of the client size on the clipboard.
     void CopyToClipboard();
+    /// Prints the plot on one page through the print dialog: laid out at width x height
+    /// pixels (the window's size when either is negative) and scaled to nine tenths of the
+    /// printable area, centred. False when the dialog was cancelled.
+    bool Print(const std::string& documentName, bool landscape, int width, int height);
+    /// The drawing of Print on any painter: the plot laid out at width x height, scaled
+    /// evenly to nine tenths of `area` and centred in it.
+    static void DrawFitted(CPlot& plot, QPainter& painter, const QRectF& area, int width,
+                           int height);
     const std::string& GetTooltipText() const { return m_tooltipText; }
 
     /// Replaces the popup menu (tests answer menus without a modal loop): it gets the global

@@ -143,6 +143,8 @@ INSTANTIATE_TEST_SUITE_P(Inputs, Validation, ::testing::Values(
                    "Pump Intake Pressure must be a number."},
     ValidationCase{"pip_ignored_in_pi_mode", [](CalculationCase& c) {
                        c.Settings.PressureType = 1; c.Settings.PumpInletPressure = kNaN; }, ""},
+    ValidationCase{"rod_type_2", [](CalculationCase& c) { c.Inputs.RodType = 2; },
+                   "Rod Type must be 0 (steel rods) or 1 (fiberglass and steel rods)."},
     ValidationCase{"fiberglass_percent_over_100", [](CalculationCase& c) {
                        c.Inputs.RodType = 1; c.Inputs.FiberglassPercent = 100.5; },
                    "Fiberglass Percent must be between 0 and 100 %."},

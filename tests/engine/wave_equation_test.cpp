@@ -172,3 +172,26 @@ TEST(SolveWaveEquation, RefiningTheGridConverges) {
 
 }  // namespace
 }  // namespace ZelkEngine
+
+namespace ZelkEngine {
+namespace {
+
+// With two elements the node above the pump is the polished rod; the pump condition must still
+// hold there. Two and three elements give nearly the same pump stroke as a fine grid.
+TEST(SolveWaveEquation, TwoElementStringKeepsThePumpCondition) {
+    auto strokeOf = [](int elements) {
+        CalculationCase c;
+        c.Settings.MinElements = elements;
+        c.Settings.dXMax = 20000.0;
+        c.Inputs.StrokeRate = 4.0;
+        Calculate(c);
+        return c.Results.PumpStroke;
+    };
+    const double fine = strokeOf(20);
+    EXPECT_NEAR(strokeOf(2) / fine, 1.0, 0.01);
+    EXPECT_NEAR(strokeOf(3) / fine, 1.0, 0.01);
+    EXPECT_NEAR(strokeOf(1) / strokeOf(2), 1.0, 1e-15);  // one element is raised to two
+}
+
+}  // namespace
+}  // namespace ZelkEngine

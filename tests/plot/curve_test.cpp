@@ -4,6 +4,7 @@
 #include "plot/range.h"
 #include "plot/recording_graphics.h"
 
+#include <limits>
 #include <memory>
 
 #include <gtest/gtest.h>
@@ -66,6 +67,26 @@ TEST_F(CurveFixture, DrawsOnlyAsManyPointsAsTheShorterSeries) {
     const auto lines = g.linesStartingWith("polyline");
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_EQ(lines[0], "polyline 2pts 0,100 50,0 pen=#FF000000/1");
+}
+
+TEST_F(CurveFixture, PointsThatAreNotNumbersBreakTheLine) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    CDataAreaCurve* c = area.AddCurve2D("c", Series({nan, 0.0, 20.0, nan, 60.0, 80.0, 100.0}),
+                                        Series({1.0, 1.0, 2.0, 3.0, nan, 4.0, 5.0}));
+    EXPECT_EQ(c->XMin(), 0.0);  // extremes come from the finite values only
+    EXPECT_EQ(c->XMinIndex(), 1);
+    EXPECT_EQ(c->YMax(), 5.0);
+    c->GetSymbol().shape = kSymbolSquare;
+    c->GetSymbol().size = 2.0;
+    c->SetSymbolPlacement(kPlaceEveryPoint);
+    Draw();
+    const auto lines = g.linesStartingWith("polyline");
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0], "polyline 2pts 0,90 20,80 pen=#FF000000/1");
+    EXPECT_EQ(lines[1], "polyline 2pts 80,60 100,50 pen=#FF000000/1");
+    EXPECT_EQ(g.linesStartingWith("fillrect").size(), 4u);
+    PointF p;
+    EXPECT_EQ(c->NearestPoint(0.0, 100.0, &p), 1);
 }
 
 TEST_F(CurveFixture, HighlightedCurvesAreDrawnLastInTheirColour) {

@@ -11,10 +11,12 @@
 #include "app/qt/ui_language.h"
 #include "app/qt/zelk_app.h"
 #include "app/qt/zelk_dlg.h"
+#include "calculators/qt/sinker_bar_calculator_dlg.h"
 #include "engine/zelk_calculator_exception.h"
 #include "plot/data_area.h"
 #include "plot/data_area_curve.h"
 #include "plot/text_block.h"
+#include "report/qt/reports_dlg.h"
 #include "tests/app/qt/qstring_printer.h"
 #include "units/preferences_store.h"
 #include "units/qt/ex_combo.h"
@@ -438,6 +440,39 @@ TEST_F(CalculateTest, DesignSavedInMetresOpensWithTheSameDepth) {
     EXPECT_TRUE(window().hasResults());
     EXPECT_NEAR(window().design().m_pumpDepth, 2000.0 / 0.3048, 1e-3);
     EXPECT_EQ(in->unitControlFor(in->pumpDepth)->GetText(), QStringLiteral("m"));
+}
+
+TEST_F(CalculateTest, SinkerBarLinkTakesTheCalculatorsWeightUntilTyped) {
+    double recommended = -1.0;
+    QTimer::singleShot(0, [&recommended] {
+        auto* dialog =
+            qobject_cast<calc::CSinkerBarCalculatorDlg*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        dialog->UseCalculation();
+        recommended = dialog->GetRecommendedWeight();
+    });
+    window().inputs()->sinkerBarLink->click();
+    EXPECT_TRUE(window().inputs()->sinkerBarLink->isOn());
+    EXPECT_TRUE(window().menu()->sinkerBarWeight->isChecked());
+    EXPECT_GT(recommended, 0.0);
+    EXPECT_EQ(window().design().m_sinkerBarWeight, recommended);
+    QTest::keyClicks(window().inputs()->sinkerBarWeight, QStringLiteral("1"));
+    EXPECT_FALSE(window().inputs()->sinkerBarLink->isOn());
+    EXPECT_FALSE(window().menu()->sinkerBarWeight->isChecked());
+}
+
+TEST_F(CalculateTest, PrintPreviewCalculatesAndShowsTheReport) {
+    bool wasShown = false;
+    QTimer::singleShot(0, [&wasShown] {
+        auto* dialog = qobject_cast<report::CReportsDlg*>(QApplication::activeModalWidget());
+        wasShown = dialog != nullptr;
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            modal->close();
+        }
+    });
+    window().onPrintPreview();
+    EXPECT_TRUE(wasShown);
+    EXPECT_TRUE(window().hasResults());
 }
 
 }  // namespace

@@ -87,8 +87,9 @@ TEST_F(TubingAnchorCatcherDlg, DepthListEditing) {
     EXPECT_EQ(dialog.DepthEntryTexts()[0], QStringLiteral("200"));
     EXPECT_EQ(dialog.GetState().m_profile.m_nodeDepths.size(), nodes - 1);
 
-    // In metric units the typed depth is read in metres.
+    // In metric units the entries show metres and the typed depth is read in metres.
     SetUnit("DEPTH", "M");
+    EXPECT_EQ(dialog.DepthEntryTexts()[0], QStringLiteral("61"));
     dialog.DepthEdit()->setText(QStringLiteral("100"));
     dialog.AddButton()->click();
     const auto& depths = dialog.GetState().m_depths.Values();

@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QHelpEvent>
 #include <QMouseEvent>
+#include <QPainter>
 
 #include <gtest/gtest.h>
 
@@ -93,6 +94,18 @@ TEST_F(PlotWndTest, ExportDrawsAtAnotherSizeAndRestoresTheWindowLayout) {
     EXPECT_EQ(image.size(), QSize(1200, 800));
     EXPECT_LT(qGray(image.pixel(80, 400)), 100);  // left border at 80 px, 15..75 % high
     EXPECT_EQ(plot.GetLastDrawRect(), (RectF{0, 0, 600, 400}));
+}
+
+TEST_F(PlotWndTest, PrintingFitsNineTenthsOfThePageCentred) {
+    QImage page(1000, 1000, QImage::Format_ARGB32_Premultiplied);
+    page.fill(Qt::white);
+    QPainter painter(&page);
+    // 600 x 400 scaled by 0.9 * min(1000 / 600, 1000 / 400) = 1.5 to 900 x 600 at (50, 200).
+    CPlotWnd::DrawFitted(plot, painter, QRectF(0, 0, 1000, 1000), 600, 400);
+    painter.end();
+    EXPECT_LT(qGray(page.pixel(50 + 80 * 3 / 2, 500)), 100);  // the data area's left border
+    EXPECT_EQ(QColor(page.pixel(30, 500)).rgb(), QColor(255, 255, 255).rgb());
+    EXPECT_EQ(QColor(page.pixel(500, 150)).rgb(), QColor(255, 255, 255).rgb());
 }
 
 TEST(PlotWndLifetime, ADestroyedWindowNoLongerReceives) {
