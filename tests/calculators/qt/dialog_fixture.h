@@ -1,11 +1,13 @@
 #pragma once
 
 #include "calculators/qt/calculator_message_box.h"
+#include "plot/recording_graphics.h"
 #include "report/page.h"
 #include "report/page_item.h"
 #include "report/page_item_text.h"
 #include "report/report.h"
 #include "report/report_mgr.h"
+#include "report/report_printer.h"
 #include "units/dcl_manager.h"
 #include "units/units_category.h"
 #include "units/units_manager.h"
@@ -55,6 +57,32 @@ public:
     std::map<std::string, std::string> texts;
     bool hasTemperaturePlot = false;
     bool hasSlippagePlot = false;
+};
+
+/// Records the documents and pages a print would produce.
+class RecordingPrinter : public report::ReportPrinter {
+public:
+    explicit RecordingPrinter(bool accept = true) : graphics(1.0, true), m_accept(accept) {}
+    bool BeginDocument(const std::string& documentName) override {
+        calls.push_back("begin " + documentName);
+        return m_accept;
+    }
+    plot::SizeF PrintableSize() const override { return {850.0, 1100.0}; }
+    plot::Graphics& BeginPage() override {
+        calls.push_back("page");
+        return graphics;
+    }
+    void EndPage() override { calls.push_back("endpage"); }
+    bool EndDocument() override {
+        calls.push_back("end");
+        return true;
+    }
+
+    plot::RecordingGraphics graphics;
+    std::vector<std::string> calls;
+
+private:
+    bool m_accept;
 };
 
 class SilentNotifier : public units::UserNotifier {

@@ -4,6 +4,7 @@
 #include "units/qt/ex_edit.h"
 #include "units/qt/ex_static.h"
 
+#include <QAction>
 #include <QPushButton>
 
 namespace {
@@ -65,6 +66,21 @@ TEST_F(SinkerBarCalculatorDlg, PreviewShowsRequiredAndRecommended) {
     EXPECT_EQ(viewer.texts["pInputsData"].rfind(
                   "Pump Diameter (D)\nPump Depth\nSinker Bar Diameter|1.500 ", 0),
               0u);
+}
+
+TEST_F(SinkerBarCalculatorDlg, PrintDrawsOnePageAndACancelChangesNothing) {
+    CSinkerBarCalculatorDlg dialog({1.5, 5000.0, 1.0, 1.5}, 1.995, "Well 7");
+    calctest::RecordingPrinter printer;
+    dialog.SetReportPrinter(&printer);
+    dialog.PrintAction()->trigger();
+    EXPECT_EQ(printer.calls,
+              (std::vector<std::string>{"begin Sucker Rod Report", "page", "endpage", "end"}));
+
+    calctest::RecordingPrinter cancelling(false);
+    dialog.SetReportPrinter(&cancelling);
+    dialog.Print();
+    EXPECT_EQ(cancelling.calls, std::vector<std::string>{"begin Sucker Rod Report"});
+    EXPECT_TRUE(Messages().empty());  // a cancelled print is not a failure
 }
 
 }  // namespace
