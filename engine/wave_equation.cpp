@@ -216,8 +216,10 @@ void SolveWaveEquation(CalculationCase& calculationCase, std::int32_t elementCou
                 } else {
                     u[last] = (r - row.m_lower * sweep[last - 1]) * row.m_inversePivot;
                 }
+                double below = u[last];  // kept in a register along the chain
                 for (std::size_t j = last - 1; j >= 1; --j) {
-                    u[j] = sweep[j] - factor[j] * u[j + 1];
+                    below = sweep[j] - factor[j] * below;
+                    u[j] = below;
                 }
                 const double uM1 = u[m - 1];
                 const double uM2 = u[m - 2];

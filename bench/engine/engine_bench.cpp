@@ -1,9 +1,9 @@
-#include <cstdint>
-
 #include "engine/calculation_case.h"
 #include "engine/calculation_driver.h"
 #include "engine/validate_inputs.h"
 #include "engine/wave_equation.h"
+
+#include <cstdint>
 
 #include <benchmark/benchmark.h>
 

@@ -37,8 +37,7 @@ TEST(TextEncoding, WritesWindows1252WhenEveryCharacterFitsElseUtf8) {
 TEST(TextEncoding, EveryWrittenTextReadsBackTheSame) {
     const char* const texts[] = {
         "Well 14",
-        "Pozo \xC3\x91"
-        "and\xC3\xBA #3",
+        "Pozo \xC3\x91\x61nd\xC3\xBA #3",  // \x61 is "a", which would extend \x91
         "\xE2\x82\xAC \xE2\x80\x9Cquoted\xE2\x80\x9D",
         "\xCE\xA9 \xE4\xB8\xAD",
         "\xC3\x83\xC2\xA9",  // "Ã©", whose Windows-1252 bytes are the UTF-8 of "é"
