@@ -10,8 +10,8 @@
 #include "report/dyn_compare_report_mgr.h"
 #include "report/qt/qt_report_printer.h"
 #include "report/qt/reports_dlg.h"
-#include "units/data_object.h"
 #include "units/control_manager.h"
+#include "units/data_object.h"
 #include "units/dcl_manager.h"
 #include "units/qt/ex_static.h"
 #include "units/qt/units_ctrl.h"
@@ -95,7 +95,8 @@ CDynFileCompareDlg::CDynFileCompareDlg(const CardRecord& predicted, const CardRe
       m_texts(texts) {
     setObjectName(QStringLiteral("dynFileCompareDlg"));
     setWindowTitle(text(354));
-    setFixedSize(dx(374), dy(230));
+    // The menu bar takes the room above the plot: the dialog grows by its height.
+    setFixedSize(dx(374), dy(230) + 40);
     for (std::size_t q = 0; q < 4; ++q) {
         const ComparedValue& v = m_comparison.values[q];
         m_values[q] = {v.predicted, v.imported, v.difference};
@@ -179,7 +180,7 @@ void CDynFileCompareDlg::buildTable() {
         const auto slot = static_cast<std::size_t>(q);
         const int y = top + dy(146 + 16 * kScreenPosition[q]);
         auto* label = new QLabel(text(kRowLabels[q]), this);
-        label->setGeometry(dx(11), y, dx(110) - 42, dy(8) + 4);
+        label->setGeometry(dx(11), y, dx(125) - 44 - dx(11), dy(8) + 4);
         std::array<units::CDataObject*, 3> objects{};
         for (std::size_t c = 0; c < 3; ++c) {
             objects[c] = addObject(std::string(kPrefixes[c]) + kRowNames[q], &m_values[slot][c],
@@ -195,7 +196,7 @@ void CDynFileCompareDlg::buildTable() {
         // One unit label for the row: the three values share its unit.
         auto* unit = new units::CUnitsCtrl(this);
         unit->setObjectName(QStringLiteral("unit%1").arg(kUnitIds[q]));
-        unit->setGeometry(120, y - 1, 40, 15);
+        unit->setGeometry(dx(125) - 42, y - 1, 40, 15);
         unit->SetBackgroundColor(palette().color(QPalette::Button));
         unit->Bind(objects[0], this);
         m_rowUnits[slot] = unit;
@@ -214,7 +215,7 @@ void CDynFileCompareDlg::buildTable() {
 
     m_close = new QPushButton(text(353), this);
     m_close->setObjectName(QStringLiteral("close"));
-    m_close->setGeometry(dx(317), top + dy(209) - 20, dx(50), dy(14));
+    m_close->setGeometry(dx(317), top + dy(209) + 4, dx(50), dy(14));
     connect(m_close, &QPushButton::clicked, this, &QDialog::accept);
 }
 
