@@ -13,6 +13,7 @@
 #include "app/qt/results_panel.h"
 #include "app/qt/ui_language.h"
 #include "app/qt/ui_text.h"
+#include "app/qt/update_check_view.h"
 #include "app/qt/zelk_app.h"
 #include "app/string_table.h"
 #include "app/version.h"
@@ -281,6 +282,7 @@ void CZelkDlg::onHelp() {
 
 void CZelkDlg::onAbout() {
     CAboutDlg about(this);
+    CUpdateCheckView updateCheck(about, CSWUpdateMgr::ServerFromPreferences(m_app.preferences()));
     about.exec();
 }
 
