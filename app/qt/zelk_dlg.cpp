@@ -151,6 +151,9 @@ void CZelkDlg::connectCommands() {
     connect(m_menu->fileExit, &QAction::triggered, this, &QDialog::reject);
     connect(m_menu->printReport, &QAction::triggered, this, &CZelkDlg::onPrintReport);
     connect(m_menu->printPreview, &QAction::triggered, this, &CZelkDlg::onPrintPreview);
+    connect(m_menu->overlayDynFile, &QAction::triggered, this, &CZelkDlg::onOverlayDynFile);
+    connect(m_menu->compareDynFile, &QAction::triggered, this, &CZelkDlg::onCompareDynFile);
+    connect(m_menu->clearDynOverlay, &QAction::triggered, this, &CZelkDlg::onClearDynOverlay);
     connect(m_menu->languages, &QAction::triggered, this, &CZelkDlg::onLanguages);
     connect(m_menu->helpWithZelk, &QAction::triggered, this, &CZelkDlg::onHelp);
     connect(m_menu->aboutZelk, &QAction::triggered, this, &CZelkDlg::onAbout);
