@@ -5,6 +5,7 @@
 #include "plot/data_area_curve.h"
 #include "plot/recording_graphics.h"
 #include "plot/text_block.h"
+#include "units/dcl_manager.h"
 #include "units/units.h"
 #include "units/units_category.h"
 #include "units/units_manager.h"
