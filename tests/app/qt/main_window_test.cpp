@@ -1,4 +1,5 @@
 #include "app/app_preferences.h"
+#include "app/case_builder.h"
 #include "app/language.h"
 #include "app/qt/calculate_button.h"
 #include "app/qt/calculation_runner.h"
@@ -12,6 +13,7 @@
 #include "app/qt/zelk_app.h"
 #include "app/qt/zelk_dlg.h"
 #include "calculators/qt/sinker_bar_calculator_dlg.h"
+#include "engine/calculation_driver.h"
 #include "engine/zelk_calculator_exception.h"
 #include "plot/data_area.h"
 #include "plot/data_area_curve.h"
@@ -473,6 +475,32 @@ TEST_F(CalculateTest, PrintPreviewCalculatesAndShowsTheReport) {
     window().onPrintPreview();
     EXPECT_TRUE(wasShown);
     EXPECT_TRUE(window().hasResults());
+}
+
+TEST_F(MainWindowTest, DefaultDesignGivesWhatTheCommandLineProgramCalculates) {
+    // The command-line program calculates the default design with the built-in options through
+    // the same case builder; the window must hand the engine exactly that design.
+    ASSERT_TRUE(window().calculate());
+    const app::ZelkOptions options = app::ZelkOptions().RoundedForRun();
+    ZelkEngine::CalculationCase expected = app::BuildCalculationCase(
+        app::WithOptionDefaults(ZelkEngine::DesignCase(), options), options);
+    ZelkEngine::Calculate(expected);
+    const ZelkEngine::ZelkResults& shown = window().lastCalculation().Results;
+    const ZelkEngine::ZelkResults& cli = expected.Results;
+    // Same inputs through the same engine: equal to the last bit.
+    EXPECT_EQ(shown.PPRL, cli.PPRL);
+    EXPECT_EQ(shown.MPRL, cli.MPRL);
+    EXPECT_EQ(shown.ProductionRate, cli.ProductionRate);
+    EXPECT_EQ(shown.PeakTorque, cli.PeakTorque);
+    EXPECT_EQ(shown.PolishedRodLoadCurve, cli.PolishedRodLoadCurve);
+    const std::vector<app::ResultRow>& rows = window().resultsPanel()->resultRows();
+    EXPECT_EQ(rows[1].value,
+              QString::asprintf("%0.1f", cli.ProductionRate) + QStringLiteral(" BBL/D"));
+    EXPECT_EQ(
+        rows[6].value.section(QLatin1Char(' '), 0, 0),
+        QString::asprintf(cli.PolishedRodPower >= 1 ? "%0.2f" : "%0.3f", cli.PolishedRodPower));
+    EXPECT_EQ(window().resultsPanel()->plotValues(app::ResultsPanel::CardsLeft).at(2),
+              QString::asprintf("%0.3f", cli.FoOverSKr));
 }
 
 }  // namespace
