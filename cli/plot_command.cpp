@@ -11,6 +11,7 @@
 #include "files/design_units.h"
 #include "plot/qt/render_targets.h"
 #include "report/sucker_rod_plots.h"
+#include "units/dcl_manager.h"
 #include "units/units_manager.h"
 
 #include <CLI/CLI.hpp>
