@@ -1,5 +1,6 @@
 #include "cli/plot_command.h"
 
+#include "app/string_table.h"
 #include "app/window/calculation_error_text.h"
 #include "app/zelk_options.h"
 #include "cli/exit_codes.h"
@@ -9,8 +10,11 @@
 #include "engine/zelk_calculator_exception.h"
 #include "files/design_file.h"
 #include "files/design_units.h"
+#include "plot/data_area_curve.h"
+#include "plot/dcl_plot.h"
 #include "plot/qt/render_targets.h"
-#include "report/sucker_rod_plots.h"
+#include "plot/standard_plot.h"
+#include "units/data_object.h"
 #include "units/dcl_manager.h"
 #include "units/units_manager.h"
 
@@ -23,9 +27,57 @@ namespace cli {
 
 namespace {
 
+// String-table texts of the card plot.
+constexpr int kCardsTitle = 200;  // "Dynamometer Cards"
+constexpr int kRodLoad = 201;     // "Rod Load"
+constexpr int kPosition = 202;    // "Position"
+
+constexpr std::uint32_t kSurfaceCardColor = 0xFF0000C0u;
+constexpr std::uint32_t kPumpCardColor = 0xFFC00000u;
+
 // Pictures larger than this are refused: they would take minutes and gigabytes to draw.
 constexpr int kMaxPictureSide = 10000;
 constexpr int kMinPictureSide = 50;
+
+/// "Rod Load (lb)": the label followed by the display unit of the axis's quantity.
+std::string LabelWithUnit(int textId, const units::CDataObject& object) {
+    const std::string unit = units::CategoryUnitSymbol(object.GetCategory());
+    const std::string label = app::loadString(textId);
+    return unit.empty() ? label : label + " (" + unit + ")";
+}
+
+/// The card plot with its two axis quantities; the data objects outlive the plot.
+struct CardPlot {
+    units::CDataObject position;
+    units::CDataObject load;
+    plot::CDCLPlot plot;
+};
+
+void BuildCardPlot(CardPlot& cards, const ZelkEngine::ZelkResults& results) {
+    cards.position.SetName("m_pDataObjPlotPosition_DCL");
+    cards.position.SetDescription("Position DCL Axis");
+    cards.position.SetUnits("IN", "SMALL_LENGTH");
+    cards.load.SetName("m_pDataObjPlotLoad_DCL");
+    cards.load.SetDescription("Rod Load DCL Axis");
+    cards.load.SetUnits("LB", "SMALL_WEIGHT");
+    plot::BuildStandardPlot(cards.plot, &cards.position, &cards.load);
+    plot::AddStandardTextBlocks(cards.plot, app::loadString(kCardsTitle),
+                                LabelWithUnit(kPosition, cards.position),
+                                LabelWithUnit(kRodLoad, cards.load));
+    const int xRow = units::CUnitsManager::CategoryIndexOf("SMALL_LENGTH");
+    const int yRow = units::CUnitsManager::CategoryIndexOf("SMALL_WEIGHT");
+    if (plot::CDataAreaCurve* surface =
+            plot::ReplaceCurve(cards.plot, "SurfaceCard", results.PolishedRodPositionCurve,
+                               results.PolishedRodLoadCurve, xRow, yRow)) {
+        surface->SetColor(kSurfaceCardColor);
+        surface->SetLineWidth(1.5);
+    }
+    if (plot::CDataAreaCurve* pump = plot::ReplaceCurve(
+            cards.plot, "PumpCard", results.PumpPositionCurve, results.PumpLoadCurve, xRow, yRow)) {
+        pump->SetColor(kPumpCardColor);
+        pump->SetLineWidth(1.5);
+    }
+}
 
 }  // namespace
 
@@ -71,16 +123,14 @@ int RunPlot(const PlotRequest& request, std::ostream& out, std::ostream& err) {
             files::ApplyDesignDisplayUnits(design, *units::UnitsManager());
         }
     }
-    // The same card plot as the main window's and the report's, axes in the display units.
-    auto plots = std::make_unique<report::SuckerRodPlots>();
-    plots->SetResults(calculation.Results);
-    plot::CPlot& cards = plots->Cards();
+    auto cards = std::make_unique<CardPlot>();
+    BuildCardPlot(*cards, calculation.Results);
     std::string error;
     const bool written = plot::writeImageFile(
         request.m_cardsPath, request.m_width, request.m_height,
         [&](plot::Graphics& g, const plot::RectF& rect) {
-            cards.InvalidateAll();
-            cards.Draw(g, rect);
+            cards->plot.InvalidateAll();
+            cards->plot.Draw(g, rect);
         },
         &error);
     if (!written) {
