@@ -3,6 +3,7 @@
 #include "app/string_table.h"
 #include "plot/data_area_curve.h"
 #include "plot/standard_plot.h"
+#include "plot/text_block.h"
 #include "units/data_object.h"
 #include "units/units_manager.h"
 
@@ -57,6 +58,7 @@ SuckerRodPlots::~SuckerRodPlots() = default;
 
 void SuckerRodPlots::SetUp(plot::CPlot& plot, int index, int title, int xLabel,
                            const char* xCategory, int yLabel, const char* yCategory) {
+    m_labels[static_cast<std::size_t>(index)] = Labels{xLabel, xCategory, yLabel, yCategory};
     const char* categories[2] = {xCategory, yCategory};
     for (int axis = 0; axis < 2; ++axis) {
         const auto slot = static_cast<std::size_t>(2 * index + axis);
@@ -75,7 +77,21 @@ void SuckerRodPlots::SetUp(plot::CPlot& plot, int index, int title, int xLabel,
                                 LabelWithUnit(yLabel, yCategory));
 }
 
+void SuckerRodPlots::UpdateAxisLabels() {
+    plot::CPlot* plots[3] = {&m_cards, &m_pumpVelocity, &m_torque};
+    for (std::size_t i = 0; i < m_labels.size(); ++i) {
+        const Labels& l = m_labels[i];
+        if (plot::CTextBlock* x = plots[i]->FindTextBlock("XLabel")) {
+            x->SetText(LabelWithUnit(l.xLabel, l.xCategory));
+        }
+        if (plot::CTextBlock* y = plots[i]->FindTextBlock("YLabel")) {
+            y->SetText(LabelWithUnit(l.yLabel, l.yCategory));
+        }
+    }
+}
+
 void SuckerRodPlots::SetResults(const ZelkEngine::ZelkResults& r) {
+    UpdateAxisLabels();
     Put(m_cards, "SurfaceCard", r.PolishedRodPositionCurve, r.PolishedRodLoadCurve, "SMALL_LENGTH",
         "SMALL_WEIGHT", kSurfaceCardColor);
     Put(m_cards, "PumpCard", r.PumpPositionCurve, r.PumpLoadCurve, "SMALL_LENGTH", "SMALL_WEIGHT",

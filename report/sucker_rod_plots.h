@@ -34,11 +34,23 @@ public:
     /// Replaces the curves with those of a calculation. Points that are not numbers are left out.
     void SetResults(const ZelkEngine::ZelkResults& results);
 
+    /// Rewrites the X and Y labels with the current display unit symbols. The axis values follow
+    /// a display-unit change by themselves; the labels are texts and need this call (SetResults
+    /// makes it too).
+    void UpdateAxisLabels();
+
     plot::CPlot& Cards() { return m_cards; }
     plot::CPlot& PumpVelocity() { return m_pumpVelocity; }
     plot::CPlot& Torque() { return m_torque; }
 
 private:
+    struct Labels {
+        int xLabel;
+        const char* xCategory;
+        int yLabel;
+        const char* yCategory;
+    };
+
     void SetUp(plot::CPlot& plot, int index, int title, int xLabel, const char* xCategory,
                int yLabel, const char* yCategory);
 
@@ -48,6 +60,7 @@ private:
     plot::CPlot m_cards;
     plot::CPlot m_pumpVelocity;
     plot::CPlot m_torque;
+    std::array<Labels, 3> m_labels{};
 };
 
 }  // namespace report

@@ -80,6 +80,13 @@ ResultsPanel::ResultsPanel(QWidget* parent) : QWidget(parent) {
     retranslate();
 }
 
+ResultsPanel::~ResultsPanel() {
+    // The plots are members and go before the child windows that show them.
+    for (plot::CDCLPlotWnd* window : {m_cards, m_velocity, m_torque}) {
+        window->AttachPlot(nullptr);
+    }
+}
+
 void ResultsPanel::retranslate() {
     m_resultsGroup->setTitle(uiText(124));
     struct Titles {

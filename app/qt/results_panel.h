@@ -35,6 +35,7 @@ public:
     enum PlotColumn { CardsLeft = 0, CardsMiddle = 1, CardsRight = 2, TorqueColumn = 3 };
 
     explicit ResultsPanel(QWidget* parent = nullptr);
+    ~ResultsPanel() override;
 
     void retranslate();
     /// Replaces the curves of the three plots with those of a calculation.

@@ -13,6 +13,7 @@
 #include "app/qt/results_panel.h"
 #include "app/qt/ui_language.h"
 #include "app/qt/ui_text.h"
+#include "app/qt/update_check_view.h"
 #include "app/qt/zelk_app.h"
 #include "app/string_table.h"
 #include "app/version.h"
@@ -150,6 +151,9 @@ void CZelkDlg::connectCommands() {
     connect(m_menu->fileExit, &QAction::triggered, this, &QDialog::reject);
     connect(m_menu->printReport, &QAction::triggered, this, &CZelkDlg::onPrintReport);
     connect(m_menu->printPreview, &QAction::triggered, this, &CZelkDlg::onPrintPreview);
+    connect(m_menu->overlayDynFile, &QAction::triggered, this, &CZelkDlg::onOverlayDynFile);
+    connect(m_menu->compareDynFile, &QAction::triggered, this, &CZelkDlg::onCompareDynFile);
+    connect(m_menu->clearDynOverlay, &QAction::triggered, this, &CZelkDlg::onClearDynOverlay);
     connect(m_menu->languages, &QAction::triggered, this, &CZelkDlg::onLanguages);
     connect(m_menu->settings, &QAction::triggered, this, &CZelkDlg::onSettings);
     connect(m_menu->dataUnits, &QAction::triggered, this, &CZelkDlg::onDataUnits);
@@ -283,6 +287,7 @@ void CZelkDlg::onHelp() {
 
 void CZelkDlg::onAbout() {
     CAboutDlg about(this);
+    CUpdateCheckView updateCheck(about, CSWUpdateMgr::ServerFromPreferences(m_app.preferences()));
     about.exec();
 }
 

@@ -3,7 +3,9 @@
 #include "app/zelk_options.h"
 #include "engine/calculation_case.h"
 #include "engine/design_case.h"
+#include "files/card_record.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -11,6 +13,10 @@
 #include <QDialog>
 
 class QScrollArea;
+
+namespace files {
+class CDynFileCompareDlg;
+}
 
 namespace report {
 class CSuckerRodReportMgr;
@@ -88,6 +94,25 @@ public slots:
     void onPrintPreview();
     void onSettings();
     void onDataUnits();
+    void onOverlayDynFile();
+    void onCompareDynFile();
+    void onClearDynOverlay();
+
+public:
+    /// Chooses the card file of Overlay DYN File... (an open dialog by default); an empty
+    /// result cancels the command.
+    using DynFileChooser = std::function<QString(QWidget* parent, const QString& filter)>;
+    static void setDynFileChooser(DynFileChooser chooser);
+    /// Runs the comparison dialog in place of its modal loop (tests); none restores exec().
+    using CompareDialogRunner = std::function<void(files::CDynFileCompareDlg&)>;
+    static void setCompareDialogRunner(CompareDialogRunner runner);
+    /// Overlay DYN File... without the dialog; false (with the reason shown) when the file gave
+    /// no card, the previous overlay then stays.
+    bool overlayDynFile(const QString& path);
+    bool hasOverlay() const { return m_hasOverlay; }
+    const files::CardRecord& importedCard() const { return m_importedCard; }
+    const std::vector<double>& dynPositions() const { return m_dynPositions; }
+    const std::vector<double>& dynLoads() const { return m_dynLoads; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -128,6 +153,8 @@ private:
     /// Recomputes a linked pump efficiency; false when it is not usable, which stops Calculate.
     bool slippageUpdate();
     bool readDesignFile(const QString& path, bool calculateAfter);
+    /// Adds or replaces the measured card on the card plot from the raw lists.
+    void refreshOverlayCurve();
 
     CZelkApp& m_app;
     ZelkEngine::DesignCase m_design;
@@ -148,6 +175,9 @@ private:
     bool m_hasResults = false;
     bool m_isPrintEnabled = false;
     bool m_hasOverlay = false;
+    files::CardRecord m_importedCard;
+    std::vector<double> m_dynPositions;
+    std::vector<double> m_dynLoads;
     bool m_hasTubingAnchorList = false;
     std::string m_warnings;
 };

@@ -216,6 +216,7 @@ void CZelkDlg::showResults() {
                               valueWithUnit("SMALL_WEIGHT", "LB", r.CounterbalanceEffect)});
 
     m_results->setCurves(r);
+    refreshOverlayCurve();
 
     m_pictures->setShowsPicture(false);
     m_results->resultsList()->show();

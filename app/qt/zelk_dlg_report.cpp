@@ -33,6 +33,7 @@ void CZelkDlg::onPrintReport() {
     }
     // Printing laid the plots out for the page; give them back their window size.
     m_results->setCurves(m_lastCase.Results);
+    refreshOverlayCurve();
 }
 
 void CZelkDlg::onPrintPreview() {
@@ -43,6 +44,7 @@ void CZelkDlg::onPrintPreview() {
     report::QtReportViewer viewer(this);
     mgr->Preview(viewer);
     m_results->setCurves(m_lastCase.Results);
+    refreshOverlayCurve();
 }
 
 }  // namespace app
