@@ -91,7 +91,6 @@ void SuckerRodPlots::UpdateAxisLabels() {
 }
 
 void SuckerRodPlots::SetResults(const ZelkEngine::ZelkResults& r) {
-    UpdateAxisLabels();
     Put(m_cards, "SurfaceCard", r.PolishedRodPositionCurve, r.PolishedRodLoadCurve, "SMALL_LENGTH",
         "SMALL_WEIGHT", kSurfaceCardColor);
     Put(m_cards, "PumpCard", r.PumpPositionCurve, r.PumpLoadCurve, "SMALL_LENGTH", "SMALL_WEIGHT",

@@ -35,8 +35,8 @@ public:
     void SetResults(const ZelkEngine::ZelkResults& results);
 
     /// Rewrites the X and Y labels with the current display unit symbols. The axis values follow
-    /// a display-unit change by themselves; the labels are texts and need this call (SetResults
-    /// makes it too).
+    /// a display-unit change by themselves; the labels are texts and need this call. The main
+    /// window keeps its own plain labels and does not call it.
     void UpdateAxisLabels();
 
     plot::CPlot& Cards() { return m_cards; }

@@ -14,6 +14,7 @@
 #include "report/report_mgr.h"
 #include "tests/app/qt/qstring_printer.h"
 #include "units/data_object.h"
+#include "units/dcl_manager.h"
 #include "units/preferences_store.h"
 #include "units/qt/ex_edit.h"
 #include "units/qt/units_ctrl.h"
@@ -249,6 +250,9 @@ files::CardRecord card(double peak, double minimum, double stroke, double power,
 
 TEST(DynFileCompareDlgTest, TableShowsValuesDifferencesAndPercents) {
     app::applyUiLanguage(app::kEnglish);
+    // The dialog needs the unit catalogue, which no main window has started when this test runs
+    // on its own.
+    units::StartUnitsLibrary("OILFIELD");
     const files::CardRecord predicted = card(12200, 4000, 100, 20, 11000, 4500);
     const files::CardRecord imported = card(11800, 4400, 98, 0.001, 10800, 0);
     files::CDynFileCompareDlg dialog(predicted, imported, {0, 90, 90, 0}, {0, 6000, 6000, 0},
@@ -292,8 +296,10 @@ TEST(DynFileCompareDlgTest, TableShowsValuesDifferencesAndPercents) {
     }
     // In kg the lines move to the loads in kg.
     chooseUnit(dialog.yAxisUnitLabel(), "KG");
+    ASSERT_FALSE(::testing::Test::HasFatalFailure());
     dialog.loadLinesBox()->setChecked(true);
     auto* tv = dynamic_cast<plot::CLineAnnotation*>(area->FindObject(names[0]));
+    ASSERT_NE(tv, nullptr);
     EXPECT_NEAR(tv->GetIntercept(), 11000 * 0.45359237, 0.01);
     EXPECT_TRUE(dialog.comparisonPlot().FindTextBlock("YLabel")->GetText().find("(kg)") !=
                 std::string::npos);
