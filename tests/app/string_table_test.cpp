@@ -13,8 +13,8 @@ const app::StringTable& table() {
     return app::StringTable::builtIn();
 }
 
-// Identifiers whose Spanish text is the English one: the specification of the program keeps
-// these in English, and the rest are the maker's names and addresses.
+// Identifiers whose Spanish text is the English one: symbols and terms the program shows in
+// English in both languages, and the maker's names and addresses.
 const std::set<int> kSameInBothLanguages = {149, 172, 175, 190, 193, 194, 196, 205, 208, 263, 265,
                                             266, 315, 327, 334, 338, 176, 179, 181, 207, 364};
 
