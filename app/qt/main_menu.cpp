@@ -30,6 +30,7 @@ MainMenu::MainMenu(QWidget* window) : QObject(window), m_bar(new QMenuBar(window
     fileSave = makeAction(window, "fileSave");
     printReport = makeAction(window, "printReport");
     printPreview = makeAction(window, "printPreview");
+    exportPdf = makeAction(window, "exportPdf");
     fileExit = makeAction(window, "fileExit");
     fluidSpecificGravity = makeAction(window, "toolFluidSpecificGravity");
     sinkerBarWeight = makeAction(window, "toolSinkerBarWeight");
@@ -54,7 +55,7 @@ MainMenu::MainMenu(QWidget* window) : QObject(window), m_bar(new QMenuBar(window
 
     m_file->addActions({fileNew, fileOpen, fileSave});
     m_file->addSeparator();
-    m_file->addActions({printReport, printPreview});
+    m_file->addActions({printReport, printPreview, exportPdf});
     m_file->addSeparator();
     m_file->addAction(fileExit);
     m_tools->addActions({fluidSpecificGravity, sinkerBarWeight, slippage});
@@ -75,6 +76,7 @@ void MainMenu::retranslate() {
                                               {fileSave, 139},
                                               {printReport, 140},
                                               {printPreview, 365},
+                                              {exportPdf, 5210},
                                               {fileExit, 141},
                                               {fluidSpecificGravity, 355},
                                               {sinkerBarWeight, 356},
@@ -96,6 +98,7 @@ void MainMenu::retranslate() {
 void MainMenu::refreshState(bool hasResults, bool hasOverlay) {
     printReport->setEnabled(hasResults);
     printPreview->setEnabled(hasResults);
+    exportPdf->setEnabled(hasResults);
     compareDynFile->setEnabled(hasOverlay);
     clearDynOverlay->setEnabled(hasOverlay);
 }

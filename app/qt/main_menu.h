@@ -31,6 +31,7 @@ public:
     QAction* fileSave = nullptr;
     QAction* printReport = nullptr;
     QAction* printPreview = nullptr;
+    QAction* exportPdf = nullptr;
     QAction* fileExit = nullptr;
     QAction* fluidSpecificGravity = nullptr;
     QAction* sinkerBarWeight = nullptr;

@@ -151,6 +151,7 @@ void CZelkDlg::connectCommands() {
     connect(m_menu->fileExit, &QAction::triggered, this, &QDialog::reject);
     connect(m_menu->printReport, &QAction::triggered, this, &CZelkDlg::onPrintReport);
     connect(m_menu->printPreview, &QAction::triggered, this, &CZelkDlg::onPrintPreview);
+    connect(m_menu->exportPdf, &QAction::triggered, this, &CZelkDlg::onExportPdf);
     connect(m_menu->overlayDynFile, &QAction::triggered, this, &CZelkDlg::onOverlayDynFile);
     connect(m_menu->compareDynFile, &QAction::triggered, this, &CZelkDlg::onCompareDynFile);
     connect(m_menu->clearDynOverlay, &QAction::triggered, this, &CZelkDlg::onClearDynOverlay);

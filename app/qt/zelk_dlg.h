@@ -53,6 +53,9 @@ public:
     bool openDesign(const QString& path);
     /// File > Save without the dialog; false (with the reason shown) when writing failed.
     bool saveDesign(const QString& path);
+    /// Writes the sucker rod report of the shown results to a one-page PDF file; a failure is
+    /// shown with its reason and returns false.
+    bool exportReportPdf(const QString& path);
 
     /// Reloads every text of the window and its menus in the current language.
     void retranslate();
@@ -92,6 +95,7 @@ public slots:
     void onTubingAnchorCatcher();
     void onPrintReport();
     void onPrintPreview();
+    void onExportPdf();
     void onSettings();
     void onDataUnits();
     void onOverlayDynFile();

@@ -32,6 +32,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -127,6 +128,7 @@ TEST_F(MainWindowTest, PrintingAndOverlayCommandsStartGreyed) {
     app::MainMenu* menu = window().menu();
     EXPECT_FALSE(menu->printReport->isEnabled());
     EXPECT_FALSE(menu->printPreview->isEnabled());
+    EXPECT_FALSE(menu->exportPdf->isEnabled());
     EXPECT_FALSE(menu->compareDynFile->isEnabled());
     EXPECT_FALSE(menu->clearDynOverlay->isEnabled());
     EXPECT_TRUE(menu->overlayDynFile->isEnabled());
@@ -475,6 +477,22 @@ TEST_F(CalculateTest, PrintPreviewCalculatesAndShowsTheReport) {
     window().onPrintPreview();
     EXPECT_TRUE(wasShown);
     EXPECT_TRUE(window().hasResults());
+}
+
+TEST_F(CalculateTest, ExportPdfWritesTheReportPageAndReportsAFailure) {
+    ASSERT_TRUE(window().calculate());
+    EXPECT_TRUE(window().menu()->exportPdf->isEnabled());
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("report.pdf"));
+    ASSERT_TRUE(window().exportReportPdf(path));
+    QFile pdf(path);
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdf.read(5) == QByteArrayLiteral("%PDF-"));
+    EXPECT_GT(pdf.size(), 1000);
+
+    app::MessageService::clearRecorded();
+    EXPECT_FALSE(window().exportReportPdf(dir.filePath(QStringLiteral("no/such/folder/r.pdf"))));
+    EXPECT_EQ(app::MessageService::recorded().size(), 1u);
 }
 
 TEST_F(MainWindowTest, DefaultDesignGivesWhatTheCommandLineProgramCalculates) {
