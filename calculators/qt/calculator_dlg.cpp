@@ -99,6 +99,20 @@ bool HasUnitChoice(const units::CDataObject& object) {
            category->GetCurrentUnit()->GetKey() != "NOUNITS";
 }
 
+// The third column of a row: the unit menu of a quantity with units, otherwise the fixed text.
+void AddUnitColumn(QWidget* owner, QGridLayout* grid, int row, units::CDataObject& object,
+                   const QString& unitText, std::vector<units::DependentControl*>& refreshable) {
+    if (HasUnitChoice(object)) {
+        auto* unit = new units::CUnitsCtrl(owner);
+        unit->setMinimumWidth(kUnitWidth);
+        unit->Bind(&object, owner);
+        grid->addWidget(unit, row, 2);
+        refreshable.push_back(unit);
+    } else if (!unitText.isEmpty()) {
+        grid->addWidget(new QLabel(unitText, owner), row, 2);
+    }
+}
+
 }  // namespace
 
 units::CExEdit* CCalculatorDlg::AddEditRow(QGridLayout* grid, int row, const QString& label,
@@ -109,15 +123,7 @@ units::CExEdit* CCalculatorDlg::AddEditRow(QGridLayout* grid, int row, const QSt
     edit->Bind(&object, units::Cell(), this);
     grid->addWidget(new QLabel(label, this), row, 0);
     grid->addWidget(edit, row, 1);
-    if (HasUnitChoice(object)) {
-        auto* unit = new units::CUnitsCtrl(this);
-        unit->setMinimumWidth(kUnitWidth);
-        unit->Bind(&object, this);
-        grid->addWidget(unit, row, 2);
-        m_refreshable.push_back(unit);
-    } else if (!unitText.isEmpty()) {
-        grid->addWidget(new QLabel(unitText, this), row, 2);
-    }
+    AddUnitColumn(this, grid, row, object, unitText, m_refreshable);
     m_edits.push_back(edit);
     m_refreshable.push_back(edit);
     return edit;
@@ -133,15 +139,7 @@ units::CExStatic* CCalculatorDlg::AddResultRow(QGridLayout* grid, int row, const
     value->setMinimumWidth(kValueWidth);
     grid->addWidget(new QLabel(label, this), row, 0);
     grid->addWidget(value, row, 1);
-    if (HasUnitChoice(object)) {
-        auto* unit = new units::CUnitsCtrl(this);
-        unit->setMinimumWidth(kUnitWidth);
-        unit->Bind(&object, this);
-        grid->addWidget(unit, row, 2);
-        m_refreshable.push_back(unit);
-    } else if (!unitText.isEmpty()) {
-        grid->addWidget(new QLabel(unitText, this), row, 2);
-    }
+    AddUnitColumn(this, grid, row, object, unitText, m_refreshable);
     m_refreshable.push_back(value);
     return value;
 }
