@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Starts the real application under Xvfb, with fresh preferences in English and then in Spanish,
 # shows the default design, calculates it (Enter) and writes screenshots of the main window into
-# docs/screenshots/. Usage: scripts/screenshots.sh [path/to/zelk]
+# docs/screenshots/, then has the dialog tests write the pictures of the dialogs and report
+# previews beside them. Usage: scripts/screenshots.sh [path/to/zelk]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bin=${1:-}
@@ -46,5 +47,13 @@ for lang in en es; do
     kill "$app" 2>/dev/null || true
     wait "$app" 2>/dev/null || true
     app=""
+done
+# The dialogs are drawn by their own tests on the offscreen platform, with the same fonts.
+bindir=$(dirname "$bin")
+for t in app_qt_tests calculators_qt_tests; do
+    if [ -x "$bindir/$t" ]; then
+        ZELK_SCREENSHOT_DIR="$PWD/$out" QT_QPA_PLATFORM=offscreen "$bindir/$t" \
+            --gtest_filter='*Screenshot*:UpdateCheckViewTest.NewerVersionOffersTheDownloadLink' >/dev/null
+    fi
 done
 echo "Screenshots written to $out/"

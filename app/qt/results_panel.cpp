@@ -75,7 +75,8 @@ ResultsPanel::ResultsPanel(QWidget* parent) : QWidget(parent) {
     plots->addLayout(torqueValues);
 
     auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(6, 6, 10, 6);
+    // Plots end 11 pixels from the right edge and grow with the window beyond the inputs.
+    layout->setContentsMargins(6, 6, 11, 6);
     layout->addLayout(plots, 1);
     retranslate();
 }
