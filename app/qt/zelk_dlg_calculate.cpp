@@ -130,14 +130,19 @@ void CZelkDlg::onStrokeRateStep(int direction) {
         return;
     }
     m_inputs->strokeRate->setText(toQString(formatText("%0.1f", {next})));
-    calculate();
+    // A linked pump efficiency follows the new stroke rate; an unusable one stops here.
+    if (slippageUpdate()) {
+        calculate();
+    }
 }
 
 void CZelkDlg::onTargetRateStep(int direction) {
     commitControls(false);
     m_design.m_targetRate += direction * m_options.targetRateIncrement;
     refreshControls();
-    calculate();
+    if (slippageUpdate()) {
+        calculate();
+    }
 }
 
 void CZelkDlg::hideResults() {
