@@ -7,7 +7,6 @@
 #include "engine/torque_analysis.h"
 #include "engine/validate_inputs.h"
 
-#include <algorithm>
 #include <utility>
 
 namespace ZelkEngine {
@@ -17,14 +16,22 @@ namespace {
 // pi x 16,500: the damping factor D scales a coefficient of 16,500 pi / (2 L) per second.
 constexpr double kDampingScale = 51836.27878423159;
 
-double minOver(const std::vector<double>& values, std::size_t first, std::size_t last) {
-    return *std::min_element(values.begin() + static_cast<std::ptrdiff_t>(first),
-                             values.begin() + static_cast<std::ptrdiff_t>(last) + 1);
-}
+// Smallest and largest of values[first..last], one pass for both. Ties and the comparisons are
+// those of std::min_element and std::max_element, so the same elements are picked.
+struct Extremes {
+    double m_low;
+    double m_high;
+};
 
-double maxOver(const std::vector<double>& values, std::size_t first, std::size_t last) {
-    return *std::max_element(values.begin() + static_cast<std::ptrdiff_t>(first),
-                             values.begin() + static_cast<std::ptrdiff_t>(last) + 1);
+Extremes extremesOver(const std::vector<double>& values, std::size_t first, std::size_t last) {
+    double low = values[first];
+    double high = values[first];
+    for (std::size_t k = first + 1; k <= last; ++k) {
+        const double value = values[k];
+        low = value < low ? value : low;
+        high = high < value ? value : high;
+    }
+    return {low, high};
 }
 
 }  // namespace
@@ -339,24 +346,27 @@ void SolveWaveEquation(CalculationCase& calculationCase, std::int32_t elementCou
     }
 
     // 8. Peak and minimum loads; positions measured from their lowest point.
-    const double pprl = maxOver(rodLoad, 1, steps);
-    const double mprl = minOver(rodLoad, 1, steps);
+    const Extremes rod = extremesOver(rodLoad, 1, steps);
+    const double pprl = rod.m_high;
+    const double mprl = rod.m_low;
     out.PPRL = pprl;
     out.MPRL = mprl;
-    const double pumpLowest = minOver(pumpPosition, 1, steps);
+    const double pumpLowest = extremesOver(pumpPosition, 1, steps).m_low;
     for (double& value : pumpPosition) {
         value -= pumpLowest;
     }
-    const double surfaceLowest = minOver(position, 1, steps);
+    const double surfaceLowest = extremesOver(position, 1, steps).m_low;
     for (double& value : position) {
         value -= surfaceLowest;
     }
 
     // 9. Net plunger stroke: the plunger travel less the tubing stretch under the fluid load.
-    const double plungerTravel = maxOver(pumpPosition, 1, steps) - minOver(pumpPosition, 1, steps);
+    const Extremes plunger = extremesOver(pumpPosition, 1, steps);
+    const double plungerTravel = plunger.m_high - plunger.m_low;
     const double pumpStroke = plungerTravel - ct * fo * 12.0;
     out.PumpStroke = pumpStroke;
-    out.SpOverS = pumpStroke / (maxOver(position, 1, steps) - minOver(position, 1, steps));
+    const Extremes surface = extremesOver(position, 1, steps);
+    out.SpOverS = pumpStroke / (surface.m_high - surface.m_low);
     out.ProductionRate = pumpStroke * pumpEfficiency * kRateFactor * ap * strokeRate;
 
     // 10. Analyses of the last stroke.
