@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 namespace ZelkEngine {
 
 struct CalculationCase;
@@ -20,5 +22,8 @@ void RunSolver(CalculationCase& calculationCase, double ap);
 /// of the target and stores it in the case. On return the pump efficiency holds the caller's
 /// percent value again and the unit efficiency holds its fraction.
 void Calculate(CalculationCase& calculationCase);
+
+/// True when no value is infinite or not a number; Calculate checks every result with it.
+bool AllFinite(const std::vector<double>& values);
 
 }  // namespace ZelkEngine

@@ -46,29 +46,42 @@ struct Peaks {
     }
 };
 
-// sin(theta_k + phase) over the stroke. It depends only on the step count and the phase, which
-// stay the same through a target-rate search and most batches, so keep the last table.
-const std::vector<double>& sineTable(std::size_t steps, double dTheta, double phase) {
-    thread_local std::size_t cachedSteps = 0;
-    thread_local double cachedPhase = 0.0;
-    thread_local std::vector<double> sine;
-    if (cachedSteps != steps || cachedPhase != phase || sine.size() != steps + 1) {
-        cachedSteps = 0;
-        sine.assign(steps + 1, 0.0);
-        for (std::size_t k = 0; k <= steps; ++k) {
-            sine[k] = std::sin(static_cast<double>(k) * dTheta + phase);
-        }
-        cachedSteps = steps;
-        cachedPhase = phase;
-    }
-    return sine;
-}
-
 double degrees(double radians) {
     return radians * 180.0 / kPi;
 }
 double radians(double degrees) {
     return degrees * kPi / 180.0;
+}
+
+// sin(theta_k + phase) and the crank angle in degrees at each point of the stroke. Both depend
+// only on the step count and the phase, which stay the same through a target-rate search and
+// most batches, so keep the last pair rather than paying a sine and a division per point.
+struct CrankTables {
+    std::vector<double> m_sine;
+    std::vector<double> m_angle;  // degrees, 0..360
+};
+
+const CrankTables& crankTables(std::size_t steps, double dTheta, double phase) {
+    thread_local std::size_t cachedSteps = 0;
+    thread_local double cachedPhase = 0.0;
+    thread_local CrankTables tables;
+    if (cachedSteps != steps || cachedPhase != phase || tables.m_sine.size() != steps + 1) {
+        cachedSteps = 0;
+        tables.m_sine.assign(steps + 1, 0.0);
+        tables.m_angle.assign(steps + 1, 0.0);
+        for (std::size_t k = 0; k <= steps; ++k) {
+            tables.m_sine[k] = std::sin(static_cast<double>(k) * dTheta + phase);
+            double angle =
+                static_cast<double>(k) * 360.0 / static_cast<double>(steps) - degrees(phase);
+            if (angle < 0.0) {
+                angle += 360.0;
+            }
+            tables.m_angle[k] = angle;
+        }
+        cachedSteps = steps;
+        cachedPhase = phase;
+    }
+    return tables;
 }
 
 }  // namespace
@@ -91,6 +104,7 @@ void TorqueAnalysis(CalculationCase& calculationCase, const std::vector<double>&
         phase = radians(phaseB + phaseC);
     }
 
+    const CrankTables& crank = crankTables(steps, dTheta, phase);
     std::vector<double>& torque = out.NetTorqueCurve;
     torque.assign(steps + 1, 0.0);
     Peaks peaks;
@@ -134,7 +148,7 @@ void TorqueAnalysis(CalculationCase& calculationCase, const std::vector<double>&
         const double unbalance = markII ? 625.0 - 35.9 * stroke : 1525.0 - 16.09 * stroke;  // lb
         const double multiplier = markII ? 1.0 : 1.11;
         double moment = (pprl + mprl) * stroke / 4.0;
-        const std::vector<double>& sine = sineTable(steps, dTheta, phase);
+        const std::vector<double>& sine = crank.m_sine;
         for (std::size_t k = 0; k <= steps; ++k) {
             torque[k] = torqueFactor[k] * multiplier * (rodLoad[k] - unbalance) - moment * sine[k];
         }
@@ -162,15 +176,7 @@ void TorqueAnalysis(CalculationCase& calculationCase, const std::vector<double>&
     }
     out.PeakTorque = peaks.m_up;
 
-    std::vector<double>& angle = out.CrankAngleCurve;
-    angle.assign(steps + 1, 0.0);
-    for (std::size_t k = 0; k <= steps; ++k) {
-        double value = static_cast<double>(k) * 360.0 / static_cast<double>(steps) - degrees(phase);
-        if (value < 0.0) {
-            value += 360.0;
-        }
-        angle[k] = value;
-    }
+    out.CrankAngleCurve = crank.m_angle;
 
     // Area of the surface card (clockwise: load higher on the upstroke) is the work per stroke.
     double work = 0.0;  // in-lb

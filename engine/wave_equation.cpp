@@ -7,7 +7,6 @@
 #include "engine/torque_analysis.h"
 #include "engine/validate_inputs.h"
 
-#include <algorithm>
 #include <utility>
 
 namespace ZelkEngine {
@@ -17,14 +16,22 @@ namespace {
 // pi x 16,500: the damping factor D scales a coefficient of 16,500 pi / (2 L) per second.
 constexpr double kDampingScale = 51836.27878423159;
 
-double minOver(const std::vector<double>& values, std::size_t first, std::size_t last) {
-    return *std::min_element(values.begin() + static_cast<std::ptrdiff_t>(first),
-                             values.begin() + static_cast<std::ptrdiff_t>(last) + 1);
-}
+// Smallest and largest of values[first..last], one pass for both. Ties and the comparisons are
+// those of std::min_element and std::max_element, so the same elements are picked.
+struct Extremes {
+    double m_low;
+    double m_high;
+};
 
-double maxOver(const std::vector<double>& values, std::size_t first, std::size_t last) {
-    return *std::max_element(values.begin() + static_cast<std::ptrdiff_t>(first),
-                             values.begin() + static_cast<std::ptrdiff_t>(last) + 1);
+Extremes extremesOver(const std::vector<double>& values, std::size_t first, std::size_t last) {
+    double low = values[first];
+    double high = values[first];
+    for (std::size_t k = first + 1; k <= last; ++k) {
+        const double value = values[k];
+        low = value < low ? value : low;
+        high = high < value ? value : high;
+    }
+    return {low, high};
 }
 
 }  // namespace
@@ -100,28 +107,40 @@ void SolveWaveEquation(CalculationCase& calculationCase, std::int32_t elementCou
     const double a1 = grid.m_a1;
     const double a0 = grid.m_a0;
 
-    // 5. Tridiagonal rows 1..M-1; only row M-1 changes with the pump state.
-    std::vector<double> lower(m, 0.0), diag(m, 0.0), upper(m, 0.0);
+    // 5. Tridiagonal rows 1..M-1; only row M-1 changes with the pump state. One block holds the
+    // solver's work arrays: the lower coefficients, the elimination factors, the forward sweep,
+    // the four displacement levels and the surface boundary in feet.
+    const std::size_t last = m - 1;
+    const std::size_t nodes = m + 1;
+    const std::size_t points = steps + 1;
+    std::vector<double> work(4 * m + 4 * nodes + points, 0.0);
+    double* const lower = work.data();
+    double* const inversePivot = lower + m;
+    double* const factor = inversePivot + m;
+    double* const sweep = factor + m;
+    double* u = sweep + m;
+    double* u1 = u + nodes;
+    double* u2 = u1 + nodes;
+    double* u3 = u2 + nodes;
+    double* const surfaceFeet = u3 + nodes;
     for (std::size_t j = 1; j < m; ++j) {
         lower[j] = -coupleUp[j];
-        diag[j] = a2 + coupleUp[j] + coupleDown[j];
-        upper[j] = -coupleDown[j];
     }
-    const std::size_t last = m - 1;
     const double lowerBase = lower[last];
-    const double diagBase = diag[last];
+    const double diagBase = a2 + coupleUp[last] + coupleDown[last];
     // Forward elimination factors of the rows above the last one never change; keeping the
     // reciprocal pivots takes the divisions out of the step-to-step dependency chain.
-    std::vector<double> inversePivot(m, 0.0), factor(m, 0.0);
     for (std::size_t j = 1; j < last; ++j) {
-        const double pivot = j == 1 ? diag[j] : diag[j] - lower[j] * factor[j - 1];
-        factor[j] = upper[j] / pivot;
+        const double diag = a2 + coupleUp[j] + coupleDown[j];
+        const double pivot = j == 1 ? diag : diag - lower[j] * factor[j - 1];
+        factor[j] = -coupleDown[j] / pivot;
         inversePivot[j] = 1.0 / pivot;
     }
+    // The surface position repeats every stroke: convert it once, not once per cycle.
+    for (std::size_t k = 0; k < points; ++k) {
+        surfaceFeet[k] = position[k] / 12.0;
+    }
 
-    std::vector<double> u(m + 1, 0.0), u1(m + 1, 0.0), u2(m + 1, 0.0), u3(m + 1, 0.0);
-    std::vector<double> sweep(m, 0.0);
-    const std::size_t points = steps + 1;
     std::vector<double> pumpVelocity(points, 0.0), pumpPosition(points, 0.0);
     std::vector<double> pumpLoad(points, 0.0), rodLoad(points, 0.0);
     std::vector<double> junctionUpper, junctionLower;
@@ -140,17 +159,27 @@ void SolveWaveEquation(CalculationCase& calculationCase, std::int32_t elementCou
     const double nAbove = stiffness[m - 1];
     const double upCoefficient = -coupleDown[last];  // multiplies u_M in row M-1
     const double q = 2.0 * dx + 3.0 * ct * nBottom;
+    // Invariant parts of the pump conditions, grouped as the full expressions group them so that
+    // taking them out of the loop leaves every rounding as it was.
+    const double surfaceCouple = coupleUp[1];
+    const double firstInversePivot = inversePivot[1];
+    const double twoDx = 2.0 * dx;
+    const double twoDt = 2.0 * dt;
+    const double threeNBottom = 3.0 * nBottom;
+    const double transferWeight = threeNBottom + nAbove;  // 3 N_M + N_{M-1}
+    const double twoDxFo = twoDx * fo;
+    const double upstrokeShift = twoDxFo / threeNBottom;
 
     // Row M-1 of each state: u_M expressed by u_{M-1} and u_{M-2} folds into its lower and
     // diagonal coefficients (fixed per state) and its right-hand side (which moves with P1, P3).
     struct Row {
         double m_lower;
-        double m_diag;
+        double m_lowerShift;    // m_lower less the base lower coefficient
         double m_inversePivot;  // of the last row after the forward elimination
     };
     auto makeRow = [&](double lo, double di) {
         const double pivotLast = last == 1 ? di : di - lo * factor[last - 1];
-        return Row{lo, di, 1.0 / pivotLast};
+        return Row{lo, lo - lowerBase, 1.0 / pivotLast};
     };
     const Row transferRow = makeRow(lowerBase - ct * upCoefficient * nAbove / q,
                                     diagBase + ct * upCoefficient * (3.0 * nBottom + nAbove) / q);
@@ -162,31 +191,33 @@ void SolveWaveEquation(CalculationCase& calculationCase, std::int32_t elementCou
     double p3 = 0.0;  // plunger rest position of TopTransfer, ft
     double bottomRhs = 2.0 * dx * upCoefficient * p1 / q;
     double topRhs = 2.0 * dx * upCoefficient * (p3 - ct * fo) / q;
+    double bottomRest = twoDx * p1;
+    double topRest = twoDx * p3;
+    // u_1 of the step before. The elimination of a step starts from it and the back substitution
+    // of the step before ends with it, so it stays in a register rather than going through memory.
+    double topNode = 0.0;
 
     // 6. Time stepping. No allocation from here to the end of the loops.
     for (std::int32_t cycle = 1; cycle <= cycles; ++cycle) {
         const bool recording = cycle == cycles;
         for (std::size_t k = 1; k <= steps; ++k) {
             // Right-hand sides and the forward sweep in one pass over rows 1..M-2.
-            const double* old1 = u1.data();
-            const double* old2 = u2.data();
-            const double* old3 = u3.data();
-            double* current = u.data();
-            current[0] = position[k] / 12.0;
-            const double surfaceTerm = coupleUp[1] * current[0];
+            const double surface = surfaceFeet[k];
+            u[0] = surface;
+            const double surfaceTerm = surfaceCouple * surface;
+            double swept = 0.0;
+            double rhsBase = 0.0;
             if (last > 1) {
-                double swept =
-                    (a1 * old1[1] - a0 * old2[1] + old3[1] / dt2 + surfaceTerm) * inversePivot[1];
+                swept = (a1 * topNode - a0 * u2[1] + u3[1] / dt2 + surfaceTerm) * firstInversePivot;
                 sweep[1] = swept;
                 for (std::size_t j = 2; j < last; ++j) {
-                    const double r = a1 * old1[j] - a0 * old2[j] + old3[j] / dt2;
+                    const double r = a1 * u1[j] - a0 * u2[j] + u3[j] / dt2;
                     swept = (r - lower[j] * swept) * inversePivot[j];
                     sweep[j] = swept;
                 }
-            }
-            double rhsBase = a1 * old1[last] - a0 * old2[last] + old3[last] / dt2;
-            if (last == 1) {
-                rhsBase += surfaceTerm;
+                rhsBase = a1 * u1[last] - a0 * u2[last] + u3[last] / dt2;
+            } else {
+                rhsBase = a1 * topNode - a0 * u2[1] + u3[1] / dt2 + surfaceTerm;
             }
 
             double load = 0.0;
@@ -209,47 +240,42 @@ void SolveWaveEquation(CalculationCase& calculationCase, std::int32_t elementCou
                     case PumpState::Downstroke:
                         break;
                 }
-                if (last == 1) {
-                    // With two elements u_{M-2} is the polished rod itself: the pump condition's
-                    // term in it is known and belongs on the right-hand side.
-                    u[1] = (r - (row.m_lower - lowerBase) * u[0]) * row.m_inversePivot;
-                } else {
-                    u[last] = (r - row.m_lower * sweep[last - 1]) * row.m_inversePivot;
-                }
-                double below = u[last];  // kept in a register along the chain
+                // With two elements u_{M-2} is the polished rod itself: the pump condition's term
+                // in it is known and belongs on the right-hand side.
+                const double uM1 = last == 1 ? (r - row.m_lowerShift * surface) * row.m_inversePivot
+                                             : (r - row.m_lower * swept) * row.m_inversePivot;
+                u[last] = uM1;
+                double below = uM1;  // kept in a register along the chain
                 for (std::size_t j = last - 1; j >= 1; --j) {
                     below = sweep[j] - factor[j] * below;
                     u[j] = below;
                 }
-                const double uM1 = u[m - 1];
-                const double uM2 = u[m - 2];
+                topNode = last == 1 ? uM1 : below;
+                const double uM2 = u[last - 1];
                 switch (state) {
                     case PumpState::BottomTransfer:
-                        uM =
-                            (ct * ((3.0 * nBottom + nAbove) * uM1 - nAbove * uM2) + 2.0 * dx * p1) /
-                            q;
+                        uM = (ct * (transferWeight * uM1 - nAbove * uM2) + bottomRest) / q;
                         break;
                     case PumpState::Upstroke:
-                        uM = uM1 + (uM1 - uM2) * nAbove / (3.0 * nBottom) -
-                             2.0 * dx * fo / (3.0 * nBottom);
+                        uM = uM1 + (uM1 - uM2) * nAbove / threeNBottom - upstrokeShift;
                         break;
                     case PumpState::TopTransfer:
-                        uM = (2.0 * dx * p3 - ct * (2.0 * dx * fo - (3.0 * nBottom + nAbove) * uM1 +
-                                                    nAbove * uM2)) /
-                             q;
+                        uM = (topRest - ct * (twoDxFo - transferWeight * uM1 + nAbove * uM2)) / q;
                         break;
                     case PumpState::Downstroke:
-                        uM = uM1 + (uM1 - uM2) * nAbove / (3.0 * nBottom);
+                        uM = uM1 + (uM1 - uM2) * nAbove / threeNBottom;
                         break;
                 }
                 u[m] = uM;
-                const double force =
-                    -(3.0 * nBottom * (uM - uM1) - nAbove * (uM1 - uM2)) / (2.0 * dx);
 
+                // Only the two rest states need the pump load from the solution; the moving
+                // states carry a fixed load and test the plunger's direction instead.
                 PumpState next = state;
                 switch (state) {
                     case PumpState::BottomTransfer:
-                    case PumpState::TopTransfer:
+                    case PumpState::TopTransfer: {
+                        const double force =
+                            -(threeNBottom * (uM - uM1) - nAbove * (uM1 - uM2)) / twoDx;
                         load = force;
                         if (force > fo) {
                             next = PumpState::Upstroke;
@@ -257,6 +283,7 @@ void SolveWaveEquation(CalculationCase& calculationCase, std::int32_t elementCou
                             next = PumpState::Downstroke;
                         }
                         break;
+                    }
                     case PumpState::Upstroke:
                         load = fo;
                         if (uM < u1[m]) {
@@ -276,19 +303,20 @@ void SolveWaveEquation(CalculationCase& calculationCase, std::int32_t elementCou
                 if (next == PumpState::TopTransfer) {
                     p3 = u1[m];
                     topRhs = 2.0 * dx * upCoefficient * (p3 - ct * fo) / q;
+                    topRest = twoDx * p3;
                 } else if (next == PumpState::BottomTransfer) {
                     p1 = u1[m];
                     bottomRhs = 2.0 * dx * upCoefficient * p1 / q;
+                    bottomRest = twoDx * p1;
                 }
                 state = next;
             }
 
             if (recording) {
-                pumpVelocity[k] = (3.0 * uM - 4.0 * u1[m] + u2[m]) / (2.0 * dt);
+                pumpVelocity[k] = (3.0 * uM - 4.0 * u1[m] + u2[m]) / twoDt;
                 pumpPosition[k] = 12.0 * uM;
                 pumpLoad[k] = load;
-                double rod =
-                    wrf + (3.0 * nTop1 * (u[0] - u[1]) - nTop2 * (u[1] - u[2])) / (2.0 * dx);
+                double rod = wrf + (3.0 * nTop1 * (u[0] - u[1]) - nTop2 * (u[1] - u[2])) / twoDx;
                 if (!fiberglass) {
                     rod = rod + sinkerWeight;
                 }
@@ -298,9 +326,12 @@ void SolveWaveEquation(CalculationCase& calculationCase, std::int32_t elementCou
                     junctionLower[k] = u[junctionElement];
                 }
             }
-            std::swap(u3, u2);
-            std::swap(u2, u1);
-            std::swap(u1, u);
+            // The oldest level becomes the next step's new one.
+            double* const oldest = u3;
+            u3 = u2;
+            u2 = u1;
+            u1 = u;
+            u = oldest;
         }
     }
 
@@ -315,24 +346,27 @@ void SolveWaveEquation(CalculationCase& calculationCase, std::int32_t elementCou
     }
 
     // 8. Peak and minimum loads; positions measured from their lowest point.
-    const double pprl = maxOver(rodLoad, 1, steps);
-    const double mprl = minOver(rodLoad, 1, steps);
+    const Extremes rod = extremesOver(rodLoad, 1, steps);
+    const double pprl = rod.m_high;
+    const double mprl = rod.m_low;
     out.PPRL = pprl;
     out.MPRL = mprl;
-    const double pumpLowest = minOver(pumpPosition, 1, steps);
+    const double pumpLowest = extremesOver(pumpPosition, 1, steps).m_low;
     for (double& value : pumpPosition) {
         value -= pumpLowest;
     }
-    const double surfaceLowest = minOver(position, 1, steps);
+    const double surfaceLowest = extremesOver(position, 1, steps).m_low;
     for (double& value : position) {
         value -= surfaceLowest;
     }
 
     // 9. Net plunger stroke: the plunger travel less the tubing stretch under the fluid load.
-    const double plungerTravel = maxOver(pumpPosition, 1, steps) - minOver(pumpPosition, 1, steps);
+    const Extremes plunger = extremesOver(pumpPosition, 1, steps);
+    const double plungerTravel = plunger.m_high - plunger.m_low;
     const double pumpStroke = plungerTravel - ct * fo * 12.0;
     out.PumpStroke = pumpStroke;
-    out.SpOverS = pumpStroke / (maxOver(position, 1, steps) - minOver(position, 1, steps));
+    const Extremes surface = extremesOver(position, 1, steps);
+    out.SpOverS = pumpStroke / (surface.m_high - surface.m_low);
     out.ProductionRate = pumpStroke * pumpEfficiency * kRateFactor * ap * strokeRate;
 
     // 10. Analyses of the last stroke.

@@ -4,9 +4,12 @@
 #include "engine/zelk_calculator_exception.h"
 
 #include <cmath>
+#include <cstddef>
 #include <functional>
+#include <limits>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -184,6 +187,24 @@ INSTANTIATE_TEST_SUITE_P(Codes, CalculateErrors, ::testing::Values(
                   c.Inputs.PumpDiameter = 1e200; }, 13}),
     [](const auto& row) { return std::string(row.param.name); });
 // clang-format on
+
+// Every non-finite value is found wherever it sits, and no finite value is taken for one: the
+// largest double and the smallest subnormal lie next to the exponent patterns the test reads.
+TEST(AllFinite, FindsInfinitiesAndNotANumberAnywhere) {
+    using Limits = std::numeric_limits<double>;
+    EXPECT_TRUE(AllFinite({}));
+    EXPECT_TRUE(AllFinite({0.0, -0.0, 1.0, -1.0, Limits::max(), -Limits::max(), Limits::min(),
+                           Limits::denorm_min(), -Limits::denorm_min(), Limits::epsilon()}));
+    const std::vector<double> bad = {Limits::infinity(), -Limits::infinity(), Limits::quiet_NaN(),
+                                     -Limits::quiet_NaN(), Limits::signaling_NaN()};
+    for (double value : bad) {
+        for (std::size_t at : {0u, 1u, 4u, 300u}) {
+            std::vector<double> values(301, Limits::max());
+            values[at] = value;
+            EXPECT_FALSE(AllFinite(values)) << value << " at " << at;
+        }
+    }
+}
 
 TEST(Calculate, TargetNotReachedNamesTargetAndLastRate) {
     CalculationCase c;
