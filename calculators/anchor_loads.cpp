@@ -22,19 +22,19 @@ double RoundDownwardForce(double force) {
     return 10.0 * std::floor((force - 10.0) / 10.0);
 }
 
-std::optional<std::string> ComputeAnchorLoads(AnchorLoadCase& a) {
+std::optional<AnchorGuard> ComputeAnchorLoads(AnchorLoadCase& a) {
     const AnchorLoadCase inputs = a;
     a.m_ambientSurfaceTemperature = 0.0;
     a.m_fluidSurfaceTemperature = 0.0;
     a.m_fluidLoadOnTubing = a.m_thermalExpansion = a.m_fluidLevelChanges =
         a.m_casingPressureEffects = a.m_total = AnchorLoad{};
     if (!(inputs.m_pumpDepth > 0.0)) {
-        return "Pump Depth must be greater than zero.";
+        return AnchorGuard::PumpDepthNotPositive;
     }
     const double od = inputs.m_tubing.m_outerDiameter;
     const double id = inputs.m_tubing.m_innerDiameter;
     if (!(id >= 0.0 && od > id)) {
-        return "Tubing Size must have an outer diameter larger than its inner diameter.";
+        return AnchorGuard::TubingWithoutWall;
     }
 
     const double dT0 = inputs.m_thermal.m_deltaSurfaceTemperature;

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "calculators/anchor_guard.h"
 #include "calculators/pipe_size.h"
 #include "calculators/thermal_profile.h"
 
 #include <optional>
-#include <string>
 
 namespace calc {
 
@@ -44,8 +44,8 @@ double RoundUpwardForce(double force);
 double RoundDownwardForce(double force);
 
 /// Computes the surface temperatures, the four rounded forces, their total and the pickup
-/// lengths. A pump depth of zero or a tubing row without wall gives one message naming the
-/// input instead, with the outputs left at zero.
-std::optional<std::string> ComputeAnchorLoads(AnchorLoadCase& anchor);
+/// lengths. A pump depth of zero or a tubing row without wall gives the guard naming the input
+/// instead, with the outputs left at zero.
+std::optional<AnchorGuard> ComputeAnchorLoads(AnchorLoadCase& anchor);
 
 }  // namespace calc

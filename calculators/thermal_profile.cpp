@@ -123,71 +123,71 @@ private:
     double m_t2 = 0.0;  // F at the working fluid level
 };
 
-std::optional<std::string> CheckInputs(const ThermalProfileCase& p) {
+std::optional<AnchorGuard> CheckInputs(const ThermalProfileCase& p) {
     if (!(p.m_perfDepth > 0.0)) {
-        return "Perf. Depth must be greater than zero.";
+        return AnchorGuard::PerfDepthNotPositive;
     }
     if (!(p.m_tubingDepth > 0.0)) {
-        return "Tubing Depth must be greater than zero.";
+        return AnchorGuard::TubingDepthNotPositive;
     }
     if (!(p.m_tubingDepth <= p.m_perfDepth)) {
-        return "Tubing Depth must not be below the Perf. Depth.";
+        return AnchorGuard::TubingBelowPerfs;
     }
     if (!(p.m_oilRate >= 0.0)) {
-        return "Oil Rate must not be negative.";
+        return AnchorGuard::NegativeOilRate;
     }
     if (!(p.m_waterRate >= 0.0)) {
-        return "Water Rate must not be negative.";
+        return AnchorGuard::NegativeWaterRate;
     }
     if (!(p.m_oilRate + p.m_waterRate > 0.0)) {
-        return "Oil Rate and Water Rate must not both be zero.";
+        return AnchorGuard::NoLiquidRate;
     }
     if (!(p.m_formationGor >= 0.0)) {
-        return "Formation GOR must not be negative.";
+        return AnchorGuard::NegativeFormationGor;
     }
     if (!(p.m_gasInjection >= 0.0)) {
-        return "Gas Injection must not be negative.";
+        return AnchorGuard::NegativeGasInjection;
     }
     if (!(p.m_oilGravity > -131.5)) {
-        return "Oil Gravity must be greater than -131.5 API.";
+        return AnchorGuard::OilGravityTooLow;
     }
     if (!(p.m_waterSpecificGravity > 0.0)) {
-        return "Sp. Gravity of Water must be greater than zero.";
+        return AnchorGuard::WaterGravityNotPositive;
     }
     if (!(p.m_gasSpecificGravity >= 0.0)) {
-        return "Sp. Gravity of Gas must not be negative.";
+        return AnchorGuard::NegativeGasGravity;
     }
     if (!(p.m_tubing.m_innerDiameter > 0.0 &&
           p.m_tubing.m_outerDiameter > p.m_tubing.m_innerDiameter)) {
-        return "Tubing Size must have an outer diameter larger than its inner diameter.";
+        return AnchorGuard::TubingWithoutWall;
     }
     if (!(p.m_casing.m_innerDiameter > p.m_tubing.m_outerDiameter)) {
-        return "Casing Size must have an inner diameter larger than the tubing outer diameter.";
+        return AnchorGuard::CasingDoesNotHoldTubing;
     }
     if (!(p.m_casing.m_outerDiameter > p.m_casing.m_innerDiameter)) {
-        return "Casing Size must have an outer diameter larger than its inner diameter.";
+        return AnchorGuard::CasingWithoutWall;
     }
     if (!(p.m_bitSize > p.m_casing.m_outerDiameter)) {
-        return "Bit Size must be larger than the casing outer diameter.";
+        return AnchorGuard::BitInsideCasing;
     }
     if (!(p.m_earthConductivity > 0.0)) {
-        return "Earth thermal conductivity must be greater than zero.";
+        return AnchorGuard::EarthConductivityNotPositive;
     }
     if (!(p.m_cementConductivity > 0.0)) {
-        return "Cement thermal conductivity must be greater than zero.";
+        return AnchorGuard::CementConductivityNotPositive;
     }
     return std::nullopt;
 }
 
-std::optional<std::string> CheckDerived(const ThermalDerivedValues& d) {
+std::optional<AnchorGuard> CheckDerived(const ThermalDerivedValues& d) {
     if (!(d.m_timeFunction > 0.0)) {
-        return "Bit Size is too large for the transient heat conduction time function.";
+        return AnchorGuard::BitTooLargeForTimeFunction;
     }
     if (!(d.m_specificHeat > 0.0) || !std::isfinite(d.m_specificHeat)) {
-        return "Bottom Hole Temp. gives the produced fluid no positive specific heat.";
+        return AnchorGuard::NoPositiveSpecificHeat;
     }
     if (!(d.m_oilConductivity > 0.0)) {
-        return "Oil thermal conductivity must be greater than zero at this Bottom Hole Temp.";
+        return AnchorGuard::OilConductivityNotPositive;
     }
     return std::nullopt;
 }
@@ -278,20 +278,19 @@ std::vector<double> ThermalProfileGrid(const std::vector<double>& depths, double
     return nodes;
 }
 
-std::optional<std::string> ComputeThermalProfile(ThermalProfileCase& profile) {
+std::optional<AnchorGuard> ComputeThermalProfile(ThermalProfileCase& profile) {
     ThermalProfileOutputs& out = profile.m_outputs;
     out = ThermalProfileOutputs{};
-    if (auto message = CheckInputs(profile)) {
-        return message;
+    if (auto guard = CheckInputs(profile)) {
+        return guard;
     }
     const ThermalDerivedValues derived = DeriveThermalValues(profile);
-    if (auto message = CheckDerived(derived)) {
-        return message;
+    if (auto guard = CheckDerived(derived)) {
+        return guard;
     }
     const ProfileModel model(profile, derived);
     if (!model.IsFinite()) {
-        return "The temperature profile cannot be computed from these well dimensions and "
-               "conductivities.";
+        return AnchorGuard::ProfileNotComputable;
     }
 
     const double dperf = profile.m_perfDepth;
@@ -316,8 +315,7 @@ std::optional<std::string> ComputeThermalProfile(ThermalProfileCase& profile) {
     result.m_deltaSurfaceTemperature =
         result.m_adFlowingTemperatures[0] - result.m_adGeothermalTemperatures[0];
     if (result.m_deltaSurfaceTemperature == 0.0) {
-        return "Delta Surface Temp. comes out as zero, so the Labinski Factor cannot be found; "
-               "add a depth above the perforations.";
+        return AnchorGuard::NoSurfaceTemperatureDifference;
     }
 
     // Trapezoids of the heating (flowing less geothermal) from the shallowest node down to the
@@ -340,12 +338,11 @@ std::optional<std::string> ComputeThermalProfile(ThermalProfileCase& profile) {
 
     for (std::size_t k = 0; k < count; ++k) {
         if (!std::isfinite(result.m_adFlowingTemperatures[k])) {
-            return "The temperature profile cannot be computed from these well dimensions and "
-                   "conductivities.";
+            return AnchorGuard::ProfileNotComputable;
         }
     }
     if (!std::isfinite(result.m_labinskiFactor)) {
-        return "The Labinski Factor cannot be computed from these inputs.";
+        return AnchorGuard::LabinskiFactorNotComputable;
     }
     out = std::move(result);
     return std::nullopt;

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "calculators/anchor_guard.h"
 #include "calculators/pipe_size.h"
 
 #include <optional>
-#include <string>
 #include <vector>
 
 namespace calc {
@@ -96,7 +96,7 @@ double ZoneTemperature(double z, double relaxation, double correlation, double i
 
 /// Computes the three temperature arrays, the surface temperature difference and the Labinski
 /// factor into profile.m_outputs. Inputs that would divide by zero or take the logarithm of a
-/// non-positive number give one message naming the input instead, with the outputs emptied.
-std::optional<std::string> ComputeThermalProfile(ThermalProfileCase& profile);
+/// non-positive number give the guard naming the input instead, with the outputs emptied.
+std::optional<AnchorGuard> ComputeThermalProfile(ThermalProfileCase& profile);
 
 }  // namespace calc

@@ -103,14 +103,14 @@ AnchorLoadCase TubingAnchorState::MakeAnchorLoadCase(const ThermalProfileOutputs
     return a;
 }
 
-std::optional<std::string> TubingAnchorState::Calculate() {
+std::optional<AnchorGuard> TubingAnchorState::Calculate() {
     ThermalProfileCase profile = MakeThermalProfileCase();
-    if (auto message = ComputeThermalProfile(profile)) {
-        return message;
+    if (auto guard = ComputeThermalProfile(profile)) {
+        return guard;
     }
     AnchorLoadCase anchor = MakeAnchorLoadCase(profile.m_outputs);
-    if (auto message = ComputeAnchorLoads(anchor)) {
-        return message;
+    if (auto guard = ComputeAnchorLoads(anchor)) {
+        return guard;
     }
     m_profile = std::move(profile.m_outputs);
     SetInput(AnchorInput::DeltaSurfaceTemperature, m_profile.m_deltaSurfaceTemperature);

@@ -8,7 +8,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
-#include <string>
 #include <vector>
 
 namespace calc {
@@ -96,8 +95,8 @@ struct TubingAnchorState {
 
     /// Runs the temperature profile and the anchor loads; stores the computed surface
     /// temperature difference as the "Delta Surface Temp." input, the 14 results and the
-    /// profile. On a message nothing is changed.
-    std::optional<std::string> Calculate();
+    /// profile. On a guard nothing is changed.
+    std::optional<AnchorGuard> Calculate();
 
     /// The saved tubing anchor list: inputs, results, casing row, fluid flow and annulus fluid
     /// indexes, then the depths.

@@ -33,6 +33,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFocusEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -139,6 +140,9 @@ CZelkDlg::~CZelkDlg() {
     if (units::CControlManager* controls = units::ControlManager()) {
         controls->UnregisterControl(m_resultsRefresher.get());
     }
+    // Deleting a focused stroke-rate edit makes it lose its focus; that is no leaving the user
+    // asked for.
+    m_inputs->strokeRate->removeEventFilter(this);
     // The controls refer to the data objects, which are members: the controls go first.
     m_controls.clear();
     delete m_scroll;
@@ -196,10 +200,16 @@ void CZelkDlg::connectCommands() {
         colours.setColor(QPalette::Text, isRed ? Qt::red : Qt::black);
         m_inputs->pumpEfficiency->setPalette(colours);
     });
-    // Typing a value by hand takes it away from its calculator.
+    // Only what the user types counts: the updates below rewrite these edits themselves, and
+    // reacting to that would take a value from its calculator that still comes from it.
     connect(m_inputs->sinkerBarWeight, &QLineEdit::textEdited, this, [this] { setLink(1, false); });
     connect(m_inputs->fluidSpecificGravity, &QLineEdit::textEdited, this,
-            [this] { setLink(0, false); });
+            &CZelkDlg::onFluidSpecificGravityEdited);
+    for (units::CExEdit* pressure : {m_inputs->tubingPressure, m_inputs->pumpIntakePressure}) {
+        connect(pressure, &QLineEdit::textEdited, this,
+                [this, pressure](const QString& text) { onSlippageInputEdited(pressure, text); });
+    }
+    m_inputs->strokeRate->installEventFilter(this);
 }
 
 void CZelkDlg::retranslate() {
@@ -306,6 +316,19 @@ void CZelkDlg::keyPressEvent(QKeyEvent* event) {
 
 void CZelkDlg::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
+}
+
+bool CZelkDlg::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_inputs->strokeRate && event->type() == QEvent::FocusOut) {
+        // Only moving to another control leaves the field. A menu opening or another window
+        // coming to the front (a message box among them) does not, or the stroke rate's own
+        // message would take the focus and ask again.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) {
+            onStrokeRateLeft();
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 }  // namespace app

@@ -25,6 +25,7 @@ class CSuckerRodReportMgr;
 namespace units {
 class CCommitGuard;
 class CDataObject;
+class CExEdit;
 class DependentControl;
 }  // namespace units
 
@@ -121,6 +122,7 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void createDataObjects();
@@ -138,6 +140,16 @@ private:
     void onTitleChanged(const QString& title);
     void onRodTypeChanged(int rodType);
     void onPumpEfficiencyEdited();
+    /// Typing in the fluid specific gravity takes it from the calculator and keeps the linked
+    /// sinker bar weight and pump efficiency in step with it.
+    void onFluidSpecificGravityEdited(const QString& text);
+    /// Typing in the tubing pressure or the pump intake pressure keeps a linked pump
+    /// efficiency in step.
+    void onSlippageInputEdited(units::CExEdit* edit, const QString& text);
+    void onStrokeRateLeft();
+    /// Takes the text being typed into the edit, and every other pending edit, into the
+    /// design without rewriting the text under the user's caret.
+    void commitWhileTyping(units::CExEdit* edit);
 
 public:
     /// Shows the results of the last calculation in the current units and language.
@@ -184,6 +196,8 @@ private:
     std::vector<double> m_dynLoads;
     bool m_hasTubingAnchorList = false;
     std::string m_warnings;
+    // The edit the user is typing into: commits and refreshes leave its text alone.
+    units::CExEdit* m_typingIn = nullptr;
 };
 
 }  // namespace app

@@ -93,8 +93,14 @@ bool CZelkDlg::runCalculation() {
     const bool isFromReservoir = m_inputs->pressureSource() == 1;
     const int passes =
         calc::CalculationPassCount(m_inputs->slippageLink->isOn(), isTargetMode, isFromReservoir);
+    ZelkEngine::CalculationCase c;
     for (int pass = 0; pass < passes; ++pass) {
-        ZelkEngine::CalculationCase c = calculationCaseFromControls();
+        // The slippage, and with it a linked pump efficiency, depends on the stroke rate and the
+        // pump intake pressure the previous pass computed; each pass starts from both.
+        if (pass > 0 && !slippageUpdate()) {
+            return false;
+        }
+        c = calculationCaseFromControls();
         try {
             app::runCalculation(c);
         } catch (const ZelkEngine::ZelkCalculatorException& e) {
@@ -104,7 +110,6 @@ bool CZelkDlg::runCalculation() {
                 uiText(238), MessageService::Icon::Stop);
             return false;
         }
-        m_lastCase = c;
         // The computed values go back into the inputs, and the next pass starts from them.
         if (isTargetMode) {
             m_inputs->strokeRate->setText(toQString(formatText("%.2f", {c.Inputs.StrokeRate})));
@@ -115,9 +120,11 @@ bool CZelkDlg::runCalculation() {
             m_design.m_pumpIntakePressure = c.Settings.PumpInletPressure;
         }
         refreshControls();
-        m_warnings = results::warningsText(c.Results.PumpDisplacement, c.Inputs.RodType == 1,
-                                           c.Results.FiberglassMinLoad);
     }
+    // A calculation that stops part way keeps the results on show.
+    m_lastCase = c;
+    m_warnings = results::warningsText(c.Results.PumpDisplacement, c.Inputs.RodType == 1,
+                                       c.Results.FiberglassMinLoad);
     return true;
 }
 

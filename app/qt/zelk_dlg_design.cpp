@@ -10,6 +10,7 @@
 #include "app/qt/zelk_dlg.h"
 #include "app/string_table.h"
 #include "app/text_format.h"
+#include "calculators/design_links.h"
 #include "engine/tubing_table.h"
 #include "files/design_file.h"
 #include "files/design_units.h"
@@ -143,15 +144,21 @@ void CZelkDlg::bindControls() {
 }
 
 void CZelkDlg::refreshControls() {
+    const units::DependentControl* typing = m_typingIn;
     for (units::DependentControl* control : m_controls) {
-        control->refreshFromData();
+        if (control != typing) {
+            control->refreshFromData();
+        }
     }
 }
 
 bool CZelkDlg::commitControls(bool showMessages) {
+    // The edit being typed into was taken already, as typed; committing it again would rewrite
+    // it in its display format under the user's caret.
+    const units::DependentControl* typing = m_typingIn;
     bool isAccepted = true;
     for (units::DependentControl* control : m_controls) {
-        if (control->hasPendingEdit()) {
+        if (control != typing && control->hasPendingEdit()) {
             isAccepted = control->commitEdit(showMessages, showMessages) && isAccepted;
         }
     }
@@ -299,6 +306,16 @@ bool CZelkDlg::readDesignFile(const QString& path, bool calculateAfter) {
     }
     fillControlsFromDesign(design);
     if (calculateAfter) {
+        if (m_inputs->fluidSpecificGravityLink->isOn()) {
+            // A linked gravity follows the oil and water values the file holds, and so do a
+            // linked sinker bar weight and pump efficiency.
+            m_design.m_fluidSpecificGravity = calc::FluidSpecificGravityFromDesign(m_design);
+            // Shown before the updates commit the controls, or the file's gravity would return.
+            refreshControls();
+            sinkerBarUpdate();
+            slippageUpdate();
+        }
+        refreshControls();
         calculate();
     }
     return true;

@@ -21,12 +21,16 @@
 #include "engine/tubing_table.h"
 #include "engine/zelk_calculator_exception.h"
 #include "files/lenient_number.h"
+#include "units/control_manager.h"
 #include "units/data_object.h"
+#include "units/dcl_manager.h"
+#include "units/number_text.h"
 #include "units/qt/ex_combo.h"
 #include "units/qt/ex_edit.h"
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QScopedValueRollback>
 
 namespace app {
 
@@ -168,6 +172,59 @@ bool CZelkDlg::slippageUpdate() {
     m_inputs->pumpEfficiency->setText(toQString(calc::PumpEfficiencyText(result.m_efficiency)));
     setLink(2, true);
     return calc::IsUsablePumpEfficiency(result.m_efficiency);
+}
+
+void CZelkDlg::commitWhileTyping(units::CExEdit* edit) {
+    const QScopedValueRollback<units::CExEdit*> typing(m_typingIn, edit);
+    units::CDataObject* object = edit->GetDataObject();
+    const std::string typed = units::TrimBlanks(fromQString(edit->text()));
+    // A half-typed text the value cannot take, or none at all, leaves the last value standing
+    // until the field is left.
+    if (object != nullptr && edit->hasPendingEdit() && !typed.empty() &&
+        object->Validate(typed, false, false)) {
+        object->SetFromText(typed, edit->GetCell());
+        object->SetModified(1);
+        if (units::CControlManager* manager = units::ControlManager()) {
+            manager->RefreshDependents(object, edit, true);
+        }
+    }
+    commitControls(false);
+}
+
+void CZelkDlg::onFluidSpecificGravityEdited(const QString& text) {
+    units::CExEdit* edit = m_inputs->fluidSpecificGravity;
+    const QScopedValueRollback<units::CExEdit*> typing(m_typingIn, edit);
+    commitWhileTyping(edit);
+    // A gravity typed by hand no longer comes from the calculator's oil and water values.
+    if (m_inputs->fluidSpecificGravityLink->isOn()) {
+        setLink(0, false);
+    }
+    if (!text.trimmed().isEmpty()) {
+        sinkerBarUpdate();
+        slippageUpdate();
+    }
+}
+
+void CZelkDlg::onSlippageInputEdited(units::CExEdit* edit, const QString& text) {
+    const QScopedValueRollback<units::CExEdit*> typing(m_typingIn, edit);
+    commitWhileTyping(edit);
+    if (!text.trimmed().isEmpty() && m_inputs->slippageLink->isOn()) {
+        slippageUpdate();
+    }
+}
+
+void CZelkDlg::onStrokeRateLeft() {
+    const double strokeRate = files::lenientNumber(fromQString(m_inputs->strokeRate->text()));
+    if (strokeRate > 0.0 && strokeRate < 100.0) {
+        commitControls(false);
+        slippageUpdate();
+        return;
+    }
+    // The slippage grows with the stroke rate; without a usable one a linked efficiency
+    // cannot follow it.
+    if (m_inputs->slippageLink->isOn()) {
+        MessageService::show(this, uiFormat(344, {loadString(126), 0.0, "SPM"}));
+    }
 }
 
 void CZelkDlg::onTubingAnchorCatcher() {

@@ -32,8 +32,7 @@ void CZelkDlg::onPrintReport() {
     QPrinter printer(QPrinter::HighResolution);
     report::QtReportPrinter target(printer, this);
     if (mgr->Print(target) == report::PrintResult::kFailed) {
-        MessageService::show(this, tr("The report could not be printed."), uiText(238),
-                             MessageService::Icon::Stop);
+        MessageService::show(this, uiText(5235), uiText(238), MessageService::Icon::Stop);
     }
     // Printing laid the plots out for the page; give them back their window size.
     m_results->setCurves(m_lastCase.Results);

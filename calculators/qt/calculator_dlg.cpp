@@ -185,8 +185,8 @@ void CCalculatorDlg::Print() {
         QPrinter printer(QPrinter::HighResolution);
         report::QtReportPrinter target(printer, this);
         if (report->Print(target) == report::PrintResult::kFailed) {
-            CalculatorMessageBox::Show(this, tr("The report could not be printed."),
-                                       CalculatorMessageBox::Icon::Stop, Text(238));
+            CalculatorMessageBox::Show(this, Text(5235), CalculatorMessageBox::Icon::Stop,
+                                       Text(238));
         }
     }
     AfterReport();

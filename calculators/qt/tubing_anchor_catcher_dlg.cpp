@@ -415,8 +415,8 @@ bool CTubingAnchorCatcherDlg::Calculate() {
         return false;
     }
     TakeLists();
-    if (auto message = m_state.Calculate()) {
-        CalculatorMessageBox::Show(this, QString::fromStdString(*message),
+    if (auto guard = m_state.Calculate()) {
+        CalculatorMessageBox::Show(this, QString::fromStdString(AnchorGuardText(*guard)),
                                    CalculatorMessageBox::Icon::Exclamation);
         return false;
     }

@@ -79,15 +79,15 @@ TEST(AnchorLoads, ZeroPumpDepthIsRefused) {
     AnchorLoadCase anchor = Example();
     ASSERT_FALSE(ComputeAnchorLoads(anchor).has_value());
     anchor.m_pumpDepth = 0.0;
-    const auto message = ComputeAnchorLoads(anchor);
-    ASSERT_TRUE(message.has_value());
-    EXPECT_EQ(*message, "Pump Depth must be greater than zero.");
+    const auto guard = ComputeAnchorLoads(anchor);
+    ASSERT_TRUE(guard.has_value());
+    EXPECT_EQ(calc::AnchorGuardText(*guard), "Pump Depth must be greater than zero.");
     EXPECT_EQ(anchor.m_total.m_weight, 0.0);
     EXPECT_EQ(anchor.m_fluidLoadOnTubing.m_length, 0.0);
 
     anchor = Example();
     anchor.m_tubing = {2.0, 2.0};
-    EXPECT_TRUE(ComputeAnchorLoads(anchor).has_value());
+    EXPECT_EQ(ComputeAnchorLoads(anchor), calc::AnchorGuard::TubingWithoutWall);
 }
 
 }  // namespace

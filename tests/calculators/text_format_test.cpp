@@ -1,6 +1,11 @@
 #include "calculators/text_format.h"
 
+#include "app/language.h"
+#include "calculators/anchor_guard.h"
 #include "calculators/calculator_texts.h"
+
+#include <set>
+#include <string>
 
 #include <gtest/gtest.h>
 
@@ -46,6 +51,29 @@ TEST(CalculatorTexts, EnglishStringTableMatchesTheBuiltInTexts) {
     EXPECT_EQ(table.m_calculationErrorHeader, builtIn.m_calculationErrorHeader);
     EXPECT_EQ(table.m_clearanceZero, builtIn.m_clearanceZero);
     EXPECT_EQ(table.m_slippageExceedsDisplacement, builtIn.m_slippageExceedsDisplacement);
+}
+
+TEST(AnchorGuards, EveryGuardHasItsOwnTextInBothLanguages) {
+    // The guards are numbered without gaps, from the first to the last.
+    const int first = static_cast<int>(calc::AnchorGuard::PerfDepthNotPositive);
+    const int last = static_cast<int>(calc::AnchorGuard::PumpDepthNotPositive);
+    std::set<std::string> english;
+    for (int id = first; id <= last; ++id) {
+        SCOPED_TRACE(id);
+        const auto guard = static_cast<calc::AnchorGuard>(id);
+        app::setCurrentLanguage(app::kSpanish);
+        const std::string spanish = calc::AnchorGuardText(guard);
+        app::setCurrentLanguage(app::kEnglish);
+        const std::string text = calc::AnchorGuardText(guard);
+        EXPECT_FALSE(text.empty());
+        EXPECT_FALSE(spanish.empty());
+        EXPECT_NE(spanish, text);
+        EXPECT_TRUE(english.insert(text).second) << "said twice: " << text;
+    }
+    app::setCurrentLanguage(app::kSpanish);
+    EXPECT_EQ(calc::AnchorGuardText(calc::AnchorGuard::PumpDepthNotPositive),
+              "La Profundidad de la Bomba debe ser mayor que cero.");
+    app::setCurrentLanguage(app::kEnglish);
 }
 
 }  // namespace

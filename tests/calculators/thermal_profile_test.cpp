@@ -200,9 +200,9 @@ TEST_P(Guards, NameTheInputAndLeaveNoResults) {
     ThermalProfileCase profile = DefaultCase();
     ASSERT_FALSE(ComputeThermalProfile(profile).has_value());
     c.change(profile);
-    const auto message = ComputeThermalProfile(profile);
-    ASSERT_TRUE(message.has_value());
-    EXPECT_EQ(*message, c.message);
+    const auto guard = ComputeThermalProfile(profile);
+    ASSERT_TRUE(guard.has_value());
+    EXPECT_EQ(calc::AnchorGuardText(*guard), c.message);
     EXPECT_TRUE(profile.m_outputs.m_nodeDepths.empty());
     EXPECT_TRUE(profile.m_outputs.m_adFlowingTemperatures.empty());
     EXPECT_EQ(profile.m_outputs.m_labinskiFactor, 0.0);

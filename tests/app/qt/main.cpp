@@ -1,5 +1,6 @@
 #include "app/qt/message_service.h"
 #include "app/qt/zelk_app.h"
+#include "calculators/qt/calculator_message_box.h"
 
 #include <clocale>
 
@@ -16,6 +17,7 @@ int main(int argc, char** argv) {
     app::initResources();
     // No test may block on a message box.
     app::MessageService::startRecording();
+    calc::CalculatorMessageBox::StartRecording();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,5 +1,6 @@
 #include "calculators/qt/tubing_anchor_catcher_dlg.h"
 
+#include "app/language.h"
 #include "dialog_fixture.h"
 #include "units/qt/ex_edit.h"
 #include "units/qt/ex_static.h"
@@ -65,6 +66,21 @@ TEST_F(TubingAnchorCatcherDlg, CalculateShowsResultsAndReplacesTheSurfaceDiffere
     EXPECT_EQ(dialog.ResultLabel(AnchorResult::FluidLoadOnTubingLength)->text(),
               QStringLiteral("1.63"));
     EXPECT_EQ(dialog.GetState().m_profile.m_nodeDepths.size(), 16u);
+}
+
+TEST_F(TubingAnchorCatcherDlg, InputsItCannotComputeAreNamedInTheUsersLanguage) {
+    app::setCurrentLanguage(app::kSpanish);
+    CTubingAnchorCatcherDlg dialog(Opening(), nullptr, "");
+    dialog.CasingList()->setCurrentIndex(0);  // 1.05 in cannot hold the 2 7/8 in tubing
+    const bool isCalculated = dialog.Calculate();
+    app::setCurrentLanguage(app::kEnglish);
+    EXPECT_FALSE(isCalculated);
+    ASSERT_EQ(Messages().size(), 1u);
+    EXPECT_EQ(Messages()[0].text, QStringLiteral("El Diámetro del Casing debe tener un diámetro "
+                                                 "interior mayor que el diámetro exterior de la "
+                                                 "tubería."));
+    EXPECT_EQ(Messages()[0].icon, calc::CalculatorMessageBox::Icon::Exclamation);
+    EXPECT_TRUE(dialog.ResultsArea()->isHidden());
 }
 
 TEST_F(TubingAnchorCatcherDlg, DepthListEditing) {
