@@ -302,6 +302,35 @@ TEST_F(MainWindowLinksTest, StrokeRateStepFollowsTheSlippageBeforeCalculating) {
     EXPECT_EQ(window().lastCalculation().Inputs.StrokeRate, 10.0);
 }
 
+TEST_F(MainWindowLinksTest, TargetRateStepRunsTheSlippageFirstAndStopsOnAnUnusableEfficiency) {
+    DesignCase d = allLinked();
+    d.m_useFluidSpGravCalculator = false;
+    d.m_calculationType = 1;
+    d.m_targetRate = 150.0;
+    write(d);
+    ASSERT_TRUE(window().openDesignWithoutCalculating(path()));
+    int runs = 0;
+    app::setCalculationRunner([&runs](CalculationCase& c) {
+        ++runs;
+        ZelkEngine::Calculate(c);
+    });
+    window().onTargetRateStep(1);
+    EXPECT_EQ(window().design().m_targetRate, 155.0);
+    EXPECT_EQ(runs, 1 + 5 + 4);  // the step's slippage, then five passes with it between them
+    EXPECT_TRUE(window().hasResults());
+
+    // A worn pump: the step's slippage leaves no usable efficiency, and nothing is calculated.
+    window().onFileNew();
+    d.m_clearance = 0.05;
+    write(d);
+    ASSERT_TRUE(window().openDesignWithoutCalculating(path()));
+    runs = 0;
+    window().onTargetRateStep(1);
+    EXPECT_EQ(runs, 1);
+    EXPECT_FALSE(window().hasResults());
+    EXPECT_LT(number(pumpEfficiency()), 0.0);
+}
+
 struct PassesCase {
     const char* name;
     bool isTargetRate;
