@@ -85,18 +85,13 @@ bool CZelkDlg::overlayDynFile(const QString& path) {
     std::string error;
     const std::optional<files::DynFile> read = files::readDynFile(fromQString(path), &error);
     if (!read) {
-        MessageService::show(
-            this,
-            tr("The dynamometer file \"%1\" could not be opened: %2").arg(name, toQString(error)),
-            QString(), MessageService::Icon::Warning);
+        MessageService::show(this, uiFormat(5236, {fromQString(name), error}), QString(),
+                             MessageService::Icon::Warning);
         return false;
     }
     if (!hasUsablePoint(read->card.positions, read->card.loads)) {
-        MessageService::show(this,
-                             tr("The dynamometer file \"%1\" holds no card point: no data line "
-                                "with a position and a load that are numbers.")
-                                 .arg(name),
-                             QString(), MessageService::Icon::Warning);
+        MessageService::show(this, uiFormat(5237, {fromQString(name)}), QString(),
+                             MessageService::Icon::Warning);
         return false;
     }
     m_importedCard = read->card;
