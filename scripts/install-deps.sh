@@ -9,7 +9,7 @@ packages=(
     nlohmann-json3-dev libcli11-dev libcurl4-openssl-dev
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-translations-l10n
     fonts-liberation2 xvfb xauth poppler-utils python3 python3-pyftpdlib
-    xdotool
+    xdotool imagemagick
 )
 
 missing=()
