@@ -52,9 +52,11 @@ public:
     static bool GetFormat(const CUnitsCategory* category, const std::string& unitKey,
                           CFormatInfo& format);
     /// Converts through the base unit of the from-unit's dimension; a missing unit passes the
-    /// value through unchanged.
+    /// value through unchanged, and so does a unit converted to itself: the round trip through
+    /// the base unit would add rounding noise (120 in would come back as 120.00000000000001 in,
+    /// and a typed value would no longer be the value the user typed).
     static double Convert(double value, const CUnits* from, const CUnits* to) {
-        if (from == nullptr || to == nullptr) {
+        if (from == nullptr || to == nullptr || from == to) {
             return value;
         }
         return to->FromBase(from->ToBase(value));

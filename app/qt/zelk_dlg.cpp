@@ -143,6 +143,8 @@ CZelkDlg::~CZelkDlg() {
     // Deleting a focused stroke-rate edit makes it lose its focus; that is no leaving the user
     // asked for.
     m_inputs->strokeRate->removeEventFilter(this);
+    // Nor has a field left then anything to say.
+    m_heldMessages.clear();
     // The controls refer to the data objects, which are members: the controls go first.
     m_controls.clear();
     delete m_scroll;
@@ -208,6 +210,10 @@ void CZelkDlg::connectCommands() {
     for (units::CExEdit* pressure : {m_inputs->tubingPressure, m_inputs->pumpIntakePressure}) {
         connect(pressure, &QLineEdit::textEdited, this,
                 [this, pressure](const QString& text) { onSlippageInputEdited(pressure, text); });
+    }
+    for (units::CExEdit* edit :
+         {m_inputs->fluidSpecificGravity, m_inputs->tubingPressure, m_inputs->pumpIntakePressure}) {
+        connect(edit, &QLineEdit::editingFinished, this, &CZelkDlg::showHeldMessages);
     }
     m_inputs->strokeRate->installEventFilter(this);
 }

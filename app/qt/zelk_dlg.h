@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/qt/message_service.h"
 #include "app/zelk_options.h"
 #include "engine/calculation_case.h"
 #include "engine/design_case.h"
@@ -150,6 +151,10 @@ private:
     /// Takes the text being typed into the edit, and every other pending edit, into the
     /// design without rewriting the text under the user's caret.
     void commitWhileTyping(units::CExEdit* edit);
+    /// The updates that typing runs hold their messages until the field is left: a box that took
+    /// the focus in the middle of "0.95" would swallow the keys still to come.
+    void showOrHold(const QString& text, const QString& caption, MessageService::Icon icon);
+    void showHeldMessages();
 
 public:
     /// Shows the results of the last calculation in the current units and language.
@@ -198,6 +203,7 @@ private:
     std::string m_warnings;
     // The edit the user is typing into: commits and refreshes leave its text alone.
     units::CExEdit* m_typingIn = nullptr;
+    std::vector<MessageService::Message> m_heldMessages;
 };
 
 }  // namespace app

@@ -143,7 +143,7 @@ void CZelkDlg::sinkerBarUpdate() {
     const calc::SinkerBarUpdate update =
         calc::ComputeSinkerBarUpdate(d, gravityUnit, calc::CalculatorTexts::FromStringTable());
     if (update.m_warning) {
-        MessageService::show(this, toQString(*update.m_warning));
+        showOrHold(toQString(*update.m_warning), QString(), MessageService::Icon::None);
     }
     if (m_inputs->sinkerBarLink->isOn() && update.m_sinkerBarWeight) {
         m_design.m_sinkerBarWeight = *update.m_sinkerBarWeight;
@@ -160,8 +160,7 @@ bool CZelkDlg::slippageUpdate() {
     try {
         app::runCalculation(run);
     } catch (const ZelkEngine::ZelkCalculatorException& e) {
-        MessageService::show(
-            this,
+        showOrHold(
             uiText(366) + QLatin1Char('\n') +
                 toQString(calculationErrorText(e.code(), e.message(), e.value1(), e.value2())),
             uiText(238), MessageService::Icon::Stop);
@@ -191,9 +190,28 @@ void CZelkDlg::commitWhileTyping(units::CExEdit* edit) {
     commitControls(false);
 }
 
+void CZelkDlg::showOrHold(const QString& text, const QString& caption, MessageService::Icon icon) {
+    if (m_typingIn != nullptr) {
+        m_heldMessages.push_back({caption, text, icon});
+    } else {
+        MessageService::show(this, text, caption, icon);
+    }
+}
+
+void CZelkDlg::showHeldMessages() {
+    // Taken first: a box takes the focus, and the field it comes from may be left again.
+    const std::vector<MessageService::Message> held = std::move(m_heldMessages);
+    m_heldMessages.clear();
+    for (const MessageService::Message& message : held) {
+        MessageService::show(this, message.text, message.caption, message.icon);
+    }
+}
+
 void CZelkDlg::onFluidSpecificGravityEdited(const QString& text) {
     units::CExEdit* edit = m_inputs->fluidSpecificGravity;
     const QScopedValueRollback<units::CExEdit*> typing(m_typingIn, edit);
+    // Only what the text now says counts: "0" on the way to "0.95" has nothing left to say.
+    m_heldMessages.clear();
     commitWhileTyping(edit);
     // A gravity typed by hand no longer comes from the calculator's oil and water values.
     if (m_inputs->fluidSpecificGravityLink->isOn()) {
@@ -207,6 +225,7 @@ void CZelkDlg::onFluidSpecificGravityEdited(const QString& text) {
 
 void CZelkDlg::onSlippageInputEdited(units::CExEdit* edit, const QString& text) {
     const QScopedValueRollback<units::CExEdit*> typing(m_typingIn, edit);
+    m_heldMessages.clear();
     commitWhileTyping(edit);
     if (!text.trimmed().isEmpty() && m_inputs->slippageLink->isOn()) {
         slippageUpdate();

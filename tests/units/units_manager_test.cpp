@@ -48,6 +48,10 @@ TEST_P(Conversions, GiveTheStoredFactorsResult) {
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Units, Conversions, ::testing::Values(
     // Tolerances are a few ulps of the result where the arithmetic is not exact.
+    // A unit converted to itself keeps the value exactly; through the base unit 120 in
+    // would come back as 120.00000000000001 in.
+    ConversionCase{"same_unit_is_exact", 120.0, "IN", "IN", 120.0, 0.0},
+    ConversionCase{"same_unit_with_offset_is_exact", 98.6, "F", "F", 98.6, 0.0},
     ConversionCase{"celsius_zero_to_rankine", 0.0, "C", "R", 491.67, 1e-9},
     ConversionCase{"rankine_freezing_to_celsius", 491.67, "R", "C", 0.0, 0.0},
     ConversionCase{"near_freezing_snaps", 491.670009, "R", "C", 0.0, 0.0},
