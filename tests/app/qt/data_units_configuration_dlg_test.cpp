@@ -9,6 +9,7 @@
 #include "app/qt/zelk_app.h"
 #include "app/qt/zelk_dlg.h"
 #include "tests/app/qt/qstring_printer.h"
+#include "units/dcl_manager.h"
 #include "units/preferences_store.h"
 #include "units/qt/ex_combo.h"
 #include "units/qt/ex_edit.h"
@@ -200,6 +201,9 @@ TEST_F(DataUnitsTest, ResultsFollowTheNewUnits) {
 }
 
 TEST_F(DataUnitsTest, SpanishTexts) {
+    // Run on its own, no window has started the unit catalogue yet.
+    units::StartUnitsLibrary("OILFIELD");
+    ASSERT_NE(units::UnitsManager(), nullptr);
     app::applyUiLanguage(app::kSpanish);
     units::CUnitsSaver saver;
     app::CDataUnitsConfigurationDlg d(units::kUnitSystemUserDefined, saver, *units::UnitsManager(),
