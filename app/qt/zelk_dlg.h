@@ -149,7 +149,8 @@ private:
     void onSlippageInputEdited(units::CExEdit* edit, const QString& text);
     void onStrokeRateLeft();
     /// Takes the text being typed into the edit, and every other pending edit, into the
-    /// design without rewriting the text under the user's caret.
+    /// design without rewriting the text under the user's caret. The caller has made the edit
+    /// `m_typingIn` for as long as the updates that follow run.
     void commitWhileTyping(units::CExEdit* edit);
     /// The updates that typing runs hold their messages until the field is left: a box that took
     /// the focus in the middle of "0.95" would swallow the keys still to come.

@@ -174,7 +174,8 @@ bool CZelkDlg::slippageUpdate() {
 }
 
 void CZelkDlg::commitWhileTyping(units::CExEdit* edit) {
-    const QScopedValueRollback<units::CExEdit*> typing(m_typingIn, edit);
+    // Only what the text now says counts: "0" on the way to "0.95" has nothing left to say.
+    m_heldMessages.clear();
     units::CDataObject* object = edit->GetDataObject();
     const std::string typed = units::TrimBlanks(fromQString(edit->text()));
     // A half-typed text the value cannot take, or none at all, leaves the last value standing
@@ -210,8 +211,6 @@ void CZelkDlg::showHeldMessages() {
 void CZelkDlg::onFluidSpecificGravityEdited(const QString& text) {
     units::CExEdit* edit = m_inputs->fluidSpecificGravity;
     const QScopedValueRollback<units::CExEdit*> typing(m_typingIn, edit);
-    // Only what the text now says counts: "0" on the way to "0.95" has nothing left to say.
-    m_heldMessages.clear();
     commitWhileTyping(edit);
     // A gravity typed by hand no longer comes from the calculator's oil and water values.
     if (m_inputs->fluidSpecificGravityLink->isOn()) {
@@ -225,7 +224,6 @@ void CZelkDlg::onFluidSpecificGravityEdited(const QString& text) {
 
 void CZelkDlg::onSlippageInputEdited(units::CExEdit* edit, const QString& text) {
     const QScopedValueRollback<units::CExEdit*> typing(m_typingIn, edit);
-    m_heldMessages.clear();
     commitWhileTyping(edit);
     if (!text.trimmed().isEmpty() && m_inputs->slippageLink->isOn()) {
         slippageUpdate();

@@ -1,40 +1,22 @@
 // A design typed into the main window and calculated gives what the command-line program prints
 // for the same design: the window's results and the texts it shows are checked against the
 // numbers of `zelk-cli calculate --json`, run as its own process.
-#include "app/language.h"
 #include "app/qt/design_input_panel.h"
-#include "app/qt/language_change_dlg.h"
 #include "app/qt/message_service.h"
 #include "app/qt/results_panel.h"
-#include "app/qt/ui_language.h"
-#include "app/qt/zelk_app.h"
-#include "app/qt/zelk_dlg.h"
 #include "tests/app/qt/qstring_printer.h"
-#include "units/preferences_store.h"
+#include "tests/app/qt/shown_main_window.h"
 #include "units/qt/ex_combo.h"
 #include "units/qt/ex_edit.h"
-
-#include <memory>
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QLineEdit>
 #include <QProcess>
-#include <QTest>
-
-#include <gtest/gtest.h>
 
 namespace {
-
-// Types into an edit as a user who first selects what it holds.
-void retype(QLineEdit* edit, const QString& text) {
-    edit->setFocus();
-    edit->selectAll();
-    QTest::keyClicks(edit, text);
-}
 
 QJsonObject runCli(const QStringList& arguments) {
     QProcess cli;
@@ -47,21 +29,8 @@ QJsonObject runCli(const QStringList& arguments) {
     return document.object();
 }
 
-class MainWindowCliTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        app::applyUiLanguage(app::kEnglish);
-        app::CLanguageChangeDlg::resetChoice();
-        app::MessageService::clearRecorded();
-        m_window = std::make_unique<app::CZelkDlg>(m_app);
-        m_window->show();
-    }
-    void TearDown() override { m_window.reset(); }
-
-    units::MemoryPreferencesStore m_store;
-    app::CZelkApp m_app{m_store};
-    std::unique_ptr<app::CZelkDlg> m_window;
-};
+using MainWindowCliTest = apptest::ShownMainWindowTest;
+using apptest::retype;
 
 TEST_F(MainWindowCliTest, TypedDesignShowsWhatTheCommandLineProgramCalculates) {
     app::DesignInputPanel* in = m_window->inputs();

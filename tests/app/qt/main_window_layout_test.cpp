@@ -1,16 +1,9 @@
 // Where the main window puts its plots as it is resized, and the picture of the report preview.
-#include "app/language.h"
-#include "app/qt/language_change_dlg.h"
-#include "app/qt/message_service.h"
 #include "app/qt/results_panel.h"
-#include "app/qt/ui_language.h"
-#include "app/qt/zelk_app.h"
 #include "app/qt/zelk_dlg.h"
 #include "plot/qt/dcl_plot_wnd.h"
 #include "report/qt/reports_dlg.h"
-#include "units/preferences_store.h"
-
-#include <memory>
+#include "tests/app/qt/shown_main_window.h"
 
 #include <QApplication>
 #include <QDir>
@@ -22,17 +15,12 @@
 
 namespace {
 
-class MainWindowLayoutTest : public ::testing::Test {
+class MainWindowLayoutTest : public apptest::ShownMainWindowTest {
 protected:
     void SetUp() override {
-        app::applyUiLanguage(app::kEnglish);
-        app::CLanguageChangeDlg::resetChoice();
-        app::MessageService::clearRecorded();
-        m_window = std::make_unique<app::CZelkDlg>(m_app);
-        m_window->show();
+        apptest::ShownMainWindowTest::SetUp();
         ASSERT_TRUE(m_window->calculate());
     }
-    void TearDown() override { m_window.reset(); }
 
     void resizeTo(int width, int height) {
         m_window->resize(width, height);
@@ -56,10 +44,6 @@ protected:
         return m_window->findChild<QScrollArea*>(QStringLiteral("scrollArea"))
             ->horizontalScrollBar();
     }
-
-    units::MemoryPreferencesStore m_store;
-    app::CZelkApp m_app{m_store};
-    std::unique_ptr<app::CZelkDlg> m_window;
 };
 
 TEST_F(MainWindowLayoutTest, WideWindowsStretchThePlotsToElevenPixelsFromTheRightEdge) {

@@ -20,6 +20,7 @@
 #include "files/design_file.h"
 #include "files/lenient_number.h"
 #include "tests/app/qt/qstring_printer.h"
+#include "tests/app/qt/shown_main_window.h"
 #include "units/preferences_store.h"
 #include "units/qt/ex_edit.h"
 
@@ -41,6 +42,7 @@
 
 namespace {
 
+using apptest::retype;
 using ZelkEngine::CalculationCase;
 using ZelkEngine::DesignCase;
 
@@ -100,12 +102,6 @@ protected:
         write(design);
         ASSERT_TRUE(window().openDesign(path()));
         app::MessageService::clearRecorded();
-    }
-    // Types into an edit as a user who first selects what it holds.
-    static void retype(QLineEdit* edit, const QString& text) {
-        edit->setFocus();
-        edit->selectAll();
-        QTest::keyClicks(edit, text);
     }
     // Opens the Tubing Anchor Catcher tool, lets `use` work in it and closes it.
     void useTubingAnchorTool(const std::function<void(calc::CTubingAnchorCatcherDlg&)>& use) {
